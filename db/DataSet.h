@@ -1,0 +1,158 @@
+#pragma once
+
+#include "db/Field.h"
+#include "db/Statement.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace db {
+
+class Database;
+class Transaction;
+
+struct LocateOptions {
+    bool caseInsensitive = false;
+    bool partialKey = false; // texts match when they begin with the value
+};
+
+// An editable result: its select, insert, modify, delete and refresh statements, the
+// rows of the open result, and the current row's fields. Posting runs the insert or
+// modify statement with the fields' values by name (:OLD_NAME sends the value from
+// before the edit). A detail (setMaster) takes its parameters from the master's fields
+// of the same name and opens again whenever the master moves to another row.
+class DataSet : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+    using Event = std::function<void(DataSet&)>;
+    using FieldHook = std::function<void(Field&)>;
+
+    DataSet(Database& database, Transaction& transaction, QObject* parent = nullptr);
+    ~DataSet() override;
+
+    void setSelectSql(const QString& sql) { selectSql_ = sql; }
+    const QString& selectSql() const { return selectSql_; }
+    void setInsertSql(const QString& sql) { insertSql_ = sql; }
+    const QString& insertSql() const { return insertSql_; }
+    void setModifySql(const QString& sql) { modifySql_ = sql; }
+    const QString& modifySql() const { return modifySql_; }
+    void setDeleteSql(const QString& sql) { deleteSql_ = sql; }
+    const QString& deleteSql() const { return deleteSql_; }
+    void setRefreshSql(const QString& sql) { refreshSql_ = sql; }
+    const QString& refreshSql() const { return refreshSql_; }
+
+    // Parameters of the select; they outlive changes of its text.
+    void setParam(const QString& name, const QVariant& value);
+    QVariant param(const QString& name) const;
+    const QHash<QString, QVariant>& params() const { return params_; }
+
+    void setMaster(DataSet* master);
+    DataSet* master() const { return master_; }
+
+    Database& database() const { return *database_; }
+    Transaction& transaction() const { return *transaction_; }
+
+    State state() const { return state_; }
+    bool active() const { return state_ != State::Inactive; }
+    bool editing() const { return state_ == State::Edit || state_ == State::Insert; }
+    bool modified() const { return modified_; }
+
+    void open();
+    void close();
+    void insert();
+    void append();
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+    void refresh();
+
+    void first();
+    void prior();
+    void next();
+    void last();
+    void moveTo(int row);
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    bool isEmpty() const { return rows_.empty(); }
+    int recordCount() const { return int(rows_.size()); }
+    int currentRow() const { return current_; }
+    // Moves to the first row whose fields ("A;B") equal the values; false leaves the
+    // position as it was.
+    bool locate(const QString& fields, const QVariantList& values, LocateOptions options = {});
+
+    // Before the first open a name declares a field, so that formats and hooks can be
+    // set up front; an open whose result lacks a declared field fails.
+    Field& field(const QString& name);
+    Field* findField(const QString& name) const;
+    const std::vector<Field*>& fields() const { return ordered_; }
+    QVariant valueAt(int row, int column) const;
+
+    Event beforeOpen;
+    Event afterOpen;
+    Event onNewRecord;
+    Event beforePost;
+    Event afterPost;
+    Event afterDelete;
+    Event afterEdit;
+    Event afterScroll;
+    void onFieldChange(const QStringList& names, const FieldHook& hook);
+    void onFieldValidate(const QStringList& names, const FieldHook& hook);
+
+    // For Field: the current row, and writing one value through the hooks.
+    QVariant currentValue(int column) const;
+    QVariant oldValue(int column) const;
+    void setFieldValue(Field& field, const QVariant& value);
+
+signals:
+    void stateChanged();
+    void rowsChanged();    // opened, closed, refreshed, a row added or removed
+    void currentChanged(); // another row is the current one
+    void fieldChanged(db::Field* field);
+
+private:
+    void bindFields(const std::vector<ColumnInfo>& columns);
+    void checkActive() const;
+    void checkBrowseMode();
+    void addRow(int at);
+    void setState(State state);
+    void scrolled();
+    void masterChanged();
+    void bindParams(Statement& statement, bool fromFields) const;
+    void runWrite(Statement& statement, const QString& sql, const char* missing);
+    void checkRequired() const;
+    void reopenKeepingRow();
+    static void fire(const Event& event, DataSet& dataSet);
+
+    Database* database_;
+    Transaction* transaction_;
+    QString selectSql_, insertSql_, modifySql_, deleteSql_, refreshSql_;
+    Statement select_, insert_, modify_, delete_, refresh_;
+    QHash<QString, QVariant> params_;
+    DataSet* master_ = nullptr;
+    std::vector<DataSet*> details_;
+
+    std::map<QString, std::unique_ptr<Field>> fieldsByName_;
+    std::vector<Field*> ordered_;
+    std::map<QString, std::vector<FieldHook>> changeHooks_;
+    std::map<QString, std::vector<FieldHook>> validateHooks_;
+
+    std::vector<QVector<QVariant>> rows_;
+    QVector<QVariant> oldRow_;
+    int current_ = -1;
+    bool bof_ = true;
+    bool eof_ = true;
+    bool modified_ = false;
+    State state_ = State::Inactive;
+};
+
+} // namespace db

@@ -1,0 +1,5 @@
+/* The system database, built by running these files in the order of their names.
+   Dialect 1, default character set WIN1252: double quotes delimit strings. */
+
+/* Amounts are euros in double precision; a box of a return is never null. */
+CREATE DOMAIN D_IMPORTE AS DOUBLE PRECISION DEFAULT 0 NOT NULL;
