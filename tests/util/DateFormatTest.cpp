@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+// Readable failure messages for dates.
+void PrintTo(const QDate& date, std::ostream* os) {
+    *os << date.toString(Qt::ISODate).toStdString();
+}
+
 namespace {
 
 TEST(FormatDate, WritesDayMonthYearWithSlashes) {
