@@ -130,8 +130,8 @@ QString trimRight(QString s) {
     return s;
 }
 
-QVariant decode(unsigned type, int scale, int subType, unsigned length, const unsigned char* p,
-                IAttachment* att, ITransaction* tra) {
+QVariant decodeValue(unsigned type, int scale, int subType, unsigned length, const unsigned char* p,
+                     IAttachment* att, ITransaction* tra) {
     switch (type) {
     case SQL_TEXT:
         return trimRight(util::fromWin1252(QByteArray(reinterpret_cast<const char*>(p), length)));
@@ -207,44 +207,40 @@ QDateTime timestampOf(const QVariant& v) {
 
 } // namespace
 
-std::vector<ColumnInfo> describe(IMessageMetadata* meta) {
-    return client::call([&](client::Status* st) {
-        std::vector<ColumnInfo> columns;
+OutputLayout::OutputLayout(IMessageMetadata* meta) {
+    client::call([&](client::Status* st) {
         const unsigned n = meta->getCount(st);
         for (unsigned i = 0; i < n; ++i) {
+            const Slot slot{meta->getType(st, i),    meta->getScale(st, i),
+                            meta->getSubType(st, i), meta->getLength(st, i),
+                            meta->getOffset(st, i),  meta->getNullOffset(st, i)};
             ColumnInfo c;
             c.name = QString::fromLatin1(meta->getAlias(st, i)).toUpper();
-            const unsigned type = meta->getType(st, i);
-            c.scale = meta->getScale(st, i);
-            c.type = fieldType(type, c.scale, meta->getSubType(st, i));
+            c.scale = slot.scale;
+            c.type = fieldType(slot.type, slot.scale, slot.subType);
             if (c.type == FieldType::Text) {
-                c.size = int(meta->getLength(st, i)) / bytesPerChar(meta->getCharSet(st, i));
-                c.fixedChar = type == SQL_TEXT;
+                c.size = int(slot.length) / bytesPerChar(meta->getCharSet(st, i));
+                c.fixedChar = slot.type == SQL_TEXT;
             }
             c.required = !meta->isNullable(st, i);
-            columns.push_back(c);
+            columns_.push_back(c);
+            slots_.push_back(slot);
         }
-        return columns;
+        length_ = meta->getMessageLength(st);
     });
 }
 
-QVector<QVariant> decodeRow(IMessageMetadata* meta, const unsigned char* buffer, IAttachment* att,
-                            ITransaction* tra) {
-    client::Status status;
-    client::Status* st = &status;
-    try {
-        const unsigned n = meta->getCount(st);
-        QVector<QVariant> row(n);
-        for (unsigned i = 0; i < n; ++i) {
-            if (load<ISC_SHORT>(buffer + meta->getNullOffset(st, i)))
-                continue;
-            row[i] = decode(meta->getType(st, i), meta->getScale(st, i), meta->getSubType(st, i),
-                            meta->getLength(st, i), buffer + meta->getOffset(st, i), att, tra);
-        }
-        return row;
-    } catch (const Firebird::FbException& e) {
-        client::rethrow(e);
+QVector<QVariant> OutputLayout::decode(const unsigned char* buffer, IAttachment* att,
+                                       ITransaction* tra) const {
+    QVector<QVariant> row(qsizetype(slots_.size()));
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        const Slot& s = slots_[i];
+        if (load<ISC_SHORT>(buffer + s.nullOffset))
+            continue;
+        row[qsizetype(i)] =
+            decodeValue(s.type, s.scale, s.subType, s.length, buffer + s.offset, att, tra);
     }
+    return row;
 }
 
 Input::Input(IMessageMetadata* described, const QVector<QVariant>& values, IAttachment* att,

@@ -18,11 +18,32 @@ namespace db::message {
 
 class Status;
 
-std::vector<ColumnInfo> describe(Firebird::IMessageMetadata* meta);
+// Where each column of an output message lies, read from the engine once per prepare:
+// asking its metadata for every row would cost more than the fetch.
+class OutputLayout {
+public:
+    OutputLayout() = default;
+    explicit OutputLayout(Firebird::IMessageMetadata* meta);
 
-// Reads every column of a fetched buffer; blobs are read whole.
-QVector<QVariant> decodeRow(Firebird::IMessageMetadata* meta, const unsigned char* buffer,
-                            Firebird::IAttachment* att, Firebird::ITransaction* tra);
+    const std::vector<ColumnInfo>& columns() const { return columns_; }
+    unsigned length() const { return length_; }
+    // Reads every column of a fetched buffer; blobs are read whole.
+    QVector<QVariant> decode(const unsigned char* buffer, Firebird::IAttachment* att,
+                             Firebird::ITransaction* tra) const;
+
+private:
+    struct Slot {
+        unsigned type;
+        int scale;
+        int subType;
+        unsigned length;
+        unsigned offset;
+        unsigned nullOffset;
+    };
+    std::vector<ColumnInfo> columns_;
+    std::vector<Slot> slots_;
+    unsigned length_ = 0;
+};
 
 // An input message for the given values: each value goes in its own type and the
 // engine converts it to the parameter's (a text that is no number fails there, with

@@ -90,10 +90,9 @@ void Statement::prepare() {
                                   Firebird::IStatement::PREPARE_PREFETCH_METADATA);
         const unsigned type = statement_->getType(st);
         isSelect_ = type == isc_info_sql_stmt_select || type == isc_info_sql_stmt_select_for_upd;
-        auto* out = statement_->getOutputMetadata(st);
-        columns_ = message::describe(out);
-        outBuffer_.assign(out->getMessageLength(st), 0);
-        out->release();
+        outMeta_ = statement_->getOutputMetadata(st);
+        layout_ = message::OutputLayout(outMeta_);
+        outBuffer_.assign(layout_.length(), 0);
     });
     generation_ = database_->generation();
 }
@@ -109,25 +108,23 @@ void Statement::execute() {
     auto* tra = transaction_->handle();
     client::call([&](client::Status* st) {
         auto* described = statement_->getInputMetadata(st);
-        auto* out = statement_->getOutputMetadata(st);
         try {
             message::Input input(described, markerValues, att, tra);
             if (isSelect_) {
-                cursor_ = statement_->openCursor(st, tra, input.metadata(), input.buffer(), out, 0);
+                cursor_ =
+                    statement_->openCursor(st, tra, input.metadata(), input.buffer(), outMeta_, 0);
             } else {
-                statement_->execute(st, tra, input.metadata(), input.buffer(), out,
+                statement_->execute(st, tra, input.metadata(), input.buffer(), outMeta_,
                                     outBuffer_.data());
-                eof_ = columns_.empty();
+                eof_ = columns().empty();
                 if (!eof_)
-                    row_ = message::decodeRow(out, outBuffer_.data(), att, tra);
+                    row_ = layout_.decode(outBuffer_.data(), att, tra);
             }
         } catch (...) {
             described->release();
-            out->release();
             throw;
         }
         described->release();
-        out->release();
     });
     if (isSelect_)
         next();
@@ -142,14 +139,7 @@ void Statement::next() {
     auto* tra = transaction_->handle();
     client::call([&](client::Status* st) {
         if (cursor_->fetchNext(st, outBuffer_.data()) == Firebird::IStatus::RESULT_OK) {
-            auto* out = statement_->getOutputMetadata(st);
-            try {
-                row_ = message::decodeRow(out, outBuffer_.data(), att, tra);
-            } catch (...) {
-                out->release();
-                throw;
-            }
-            out->release();
+            row_ = layout_.decode(outBuffer_.data(), att, tra);
             eof_ = false;
             return;
         }
@@ -180,6 +170,11 @@ void Statement::close() {
 
 void Statement::release() {
     close();
+    if (outMeta_) {
+        outMeta_->release();
+        outMeta_ = nullptr;
+    }
+    layout_ = {};
     if (!statement_)
         return;
     auto* statement = statement_;
@@ -192,8 +187,8 @@ void Statement::release() {
 
 int Statement::columnIndex(const QString& name) const {
     const QString upper = name.toUpper();
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (columns_[i].name == upper)
+    for (size_t i = 0; i < columns().size(); ++i)
+        if (columns()[i].name == upper)
             return int(i);
     return -1;
 }
@@ -206,7 +201,7 @@ Value Statement::field(const QString& name) const {
 }
 
 Value Statement::field(int index) const {
-    if (index < 0 || index >= int(columns_.size()))
+    if (index < 0 || index >= int(columns().size()))
         throw Error(QStringLiteral("Campo %1 fuera de rango").arg(index));
     return index < row_.size() ? Value(row_[index]) : Value();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/FieldType.h"
+#include "db/Message.h"
 #include "db/Value.h"
 
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 namespace Firebird {
+class IMessageMetadata;
 class IResultSet;
 class IStatement;
 } // namespace Firebird
@@ -49,7 +51,7 @@ public:
     void next();
     void close();
 
-    const std::vector<ColumnInfo>& columns() const { return columns_; }
+    const std::vector<ColumnInfo>& columns() const { return layout_.columns(); }
     int columnIndex(const QString& name) const; // -1 when there is none
     Value field(const QString& name) const;
     Value field(int index) const;
@@ -70,7 +72,8 @@ private:
     Firebird::IStatement* statement_ = nullptr;
     int generation_ = 0;
     bool isSelect_ = false;
-    std::vector<ColumnInfo> columns_;
+    Firebird::IMessageMetadata* outMeta_ = nullptr;
+    message::OutputLayout layout_;
     std::vector<unsigned char> outBuffer_;
     Firebird::IResultSet* cursor_ = nullptr;
     QVector<QVariant> row_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,4 +13,8 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toPercentEncoding(" =[];:\\/\"'").toStdString() << '"';
 }
