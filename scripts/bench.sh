@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds an optimised, unsanitized copy and runs the benchmarks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTRIBUTRA_SANITIZE=OFF -DTRIBUTRA_BENCH=ON
+cmake --build build-release -j"$(nproc)" --target bench_db
+build-release/bench/bench_db "$@"
