@@ -115,9 +115,7 @@ void DataSet::close() {
     bof_ = eof_ = true;
     modified_ = false;
     setState(State::Inactive);
-    emit rowsChanged();
-    emit currentChanged();
-    masterChanged();
+    rowsChangedHere();
 }
 
 // --- editing ---
@@ -197,9 +195,7 @@ void DataSet::cancel() {
     modified_ = false;
     bof_ = eof_ = rows_.empty();
     setState(State::Browse);
-    emit rowsChanged();
-    emit currentChanged();
-    masterChanged();
+    rowsChangedHere();
 }
 
 void DataSet::remove() {
@@ -262,9 +258,7 @@ void DataSet::refresh() {
     }
     refresh_.close();
     oldRow_.clear();
-    emit rowsChanged();
-    emit currentChanged();
-    masterChanged();
+    rowsChangedHere();
 }
 
 void DataSet::reopenKeepingRow() {
@@ -490,6 +484,13 @@ void DataSet::setState(State state) {
         return;
     state_ = state;
     emit stateChanged();
+}
+
+// The rows or the current row changed: observers and details follow.
+void DataSet::rowsChangedHere() {
+    emit rowsChanged();
+    emit currentChanged();
+    masterChanged();
 }
 
 void DataSet::masterChanged() {

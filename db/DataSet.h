@@ -126,6 +126,7 @@ private:
     void addRow(int at);
     void setState(State state);
     void scrolled();
+    void rowsChangedHere();
     void masterChanged();
     void bindParams(Statement& statement, bool fromFields) const;
     void runWrite(Statement& statement, const QString& sql, const char* missing);
