@@ -1,18 +1,18 @@
+#include "app/EnterAsTab.h"
+#include "app/TFMain.h"
 #include "config/AdminAccount.h"
+#include "config/TDMMain.h"
+#include "framework/GuiPrompts.h"
 #include "schema/SystemDatabase.h"
 #include "util/Error.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <QStringList>
 #include <QTextStream>
 
 namespace {
-
-int usage() {
-    QTextStream(stderr) << "Uso: tributra --init-db RUTA\n";
-    return 2;
-}
 
 int initDatabase(const QString& path) {
     const QString absolute = QDir::current().absoluteFilePath(path);
@@ -21,17 +21,47 @@ int initDatabase(const QString& path) {
     return 0;
 }
 
+// A command for scripts, without a window.
+int runCommand(const QStringList& args) {
+    if (args.size() == 3 && args[1] == u"--init-db")
+        return initDatabase(args[2]);
+    QTextStream(stderr) << "Uso: tributra [--init-db RUTA]\n";
+    return 2;
+}
+
+int runApplication(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tributra"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tributra 2018"));
+    EnterAsTab enterAsTab;
+    app.installEventFilter(&enterAsTab);
+    GuiPrompts prompts;
+    try {
+        TDMMain dm(prompts);
+        TFMain main(dm);
+        if (dm.terminating())
+            return 1;
+        // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
+        main.setGeometry(main.screen()->availableGeometry());
+        main.showMaximized();
+        return app.exec();
+    } catch (const tributra::Error& e) {
+        prompts.error(e.text());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    try {
-        if (args.size() == 3 && args[1] == u"--init-db")
-            return initDatabase(args[2]);
-        return usage();
-    } catch (const tributra::Error& e) {
-        QTextStream(stderr) << e.text() << "\n";
-        return 1;
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        try {
+            return runCommand(app.arguments());
+        } catch (const tributra::Error& e) {
+            QTextStream(stderr) << e.text() << "\n";
+            return 1;
+        }
     }
+    return runApplication(argc, argv);
 }

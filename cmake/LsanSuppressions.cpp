@@ -5,6 +5,7 @@ extern "C" const char* __lsan_default_suppressions() {
            "leak:libEngine12.so\n"
            "leak:libfbintl.so\n"
            "leak:libtommath.so\n"
+           "leak:libdbus-1.so\n"
            "leak:libicuuc.so\n"
            "leak:libicui18n.so\n";
 }

@@ -1,0 +1,184 @@
+#include "app/TFMain.h"
+
+#include "app/TFAcercaDe.h"
+#include "app/TiledBackground.h"
+#include "config/TDMMain.h"
+#include "framework/Prompts.h"
+#include "platform/Calculator.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+const QString kPhone = QStringLiteral("968 21 40 00");
+
+} // namespace
+
+TFMain::TFMain(TDMMain& dm, QWidget* parent) : QMainWindow(parent), dm_(dm) {
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(QStringLiteral("Tributra 2018  -  Norvel Sistemas - Telf.: ") + kPhone);
+    setCentralWidget(new TiledBackground(QPixmap(QStringLiteral(":/app/fondo.png"))));
+    buildMenu();
+    buildToolBar();
+    buildStatusBar();
+    connect(new QShortcut(Qt::Key_F8, this), &QShortcut::activated, this,
+            &TFMain::SbCalculadoraClick);
+    connect(new QShortcut(Qt::Key_F3, this), &QShortcut::activated, sbUsuarios,
+            &QToolButton::click);
+}
+
+QAction* TFMain::newAction(const char* name, const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(false); // until its form is built
+    return action;
+}
+
+void TFMain::buildMenu() {
+    QAction* ASalir = newAction("ASalir", QStringLiteral("Salir de la aplicación"));
+    ASalir->setEnabled(true);
+    connect(ASalir, &QAction::triggered, this, &TFMain::ASalirExecute);
+
+    QMenu* archivos = menuBar()->addMenu(QStringLiteral("&Archivos"));
+    archivos->addAction(newAction("AContribuyentes", QStringLiteral("Contribuyentes")));
+    archivos->addSeparator();
+    archivos->addAction(newAction("AImportaDatos", QStringLiteral("Importa Datos")));
+    archivos->addAction(newAction("AImpCtb", QStringLiteral("Importa contribuyentes")));
+    archivos->addAction(newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria")));
+    archivos->addSeparator();
+    archivos->addAction(ASalir);
+
+    QMenu* irpf = menuBar()->addMenu(QStringLiteral("I.R.P.F."));
+    irpf->addAction(newAction("AMod111", QStringLiteral("Modelo 111")));
+    irpf->addAction(newAction("AMod115", QStringLiteral("Modelo 115")));
+    irpf->addAction(newAction("AMod123", QStringLiteral("Modelo 123")));
+    irpf->addSeparator();
+    irpf->addAction(newAction("AMod130", QStringLiteral("Modelo 130")));
+    irpf->addAction(newAction("AMod131", QStringLiteral("Modelo 131")));
+    irpf->addSeparator();
+    irpf->addAction(newAction("AMod202", QStringLiteral("Modelo 202")));
+
+    QMenu* iva = menuBar()->addMenu(QStringLiteral("I.V.A"));
+    iva->addAction(newAction("AMod300", QStringLiteral("Modelo 303")));
+    for (QAction* hidden : {newAction("AMod310", QStringLiteral("Modelo 310")),
+                            newAction("AMod311", QStringLiteral("Modelo 311"))}) {
+        hidden->setVisible(false);
+        iva->addAction(hidden);
+    }
+
+    QMenu* informativas = menuBar()->addMenu(QStringLiteral("Informativas"));
+    informativas->addAction(newAction("AComunitarias", QStringLiteral("Modelo 349")));
+    informativas->addAction(newAction("AMod340", QStringLiteral("Modelo 340")));
+
+    QMenu* anuales = menuBar()->addMenu(QStringLiteral("Res.Anuales"));
+    anuales->setObjectName(QStringLiteral("ResAnuales"));
+    anuales->menuAction()->setVisible(false);
+    anuales->addAction(newAction("AMod180", QStringLiteral("Modelo 180")));
+    anuales->addAction(newAction("AMod190", QStringLiteral("Modelo 190")));
+    anuales->addAction(newAction("AMod390", QStringLiteral("Modelo 390")));
+    anuales->addSeparator();
+    anuales->addAction(newAction("AMod347", QStringLiteral("Mod. 347")));
+
+    QMenu* cuentas = menuBar()->addMenu(QStringLiteral("Cuentas anuales"));
+    cuentas->addAction(newAction("AIDPymes", QStringLiteral("Elaboración Cuentas Anuales")));
+    cuentas->addAction(
+        newAction("TraspasoaDepsitoDigital1", QStringLiteral("Traspaso a Depósito Digital")));
+    cuentas->addSeparator();
+    cuentas->addAction(newAction("AMemoria", QStringLiteral("Confección de Memorias")));
+    cuentas->addAction(newAction("ACopiaMem", QStringLiteral("Copia memorias")));
+    cuentas->addAction(newAction("AMemObtener", QStringLiteral("Impresión de Memoria")));
+    cuentas->addSeparator();
+
+    MGVentanas = menuBar()->addMenu(QStringLiteral("Ventanas"));
+    MGVentanas->setObjectName(QStringLiteral("MGVentanas"));
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    QAction* acercaDe = ayuda->addAction(QStringLiteral("Acerca de"));
+    acercaDe->setObjectName(QStringLiteral("Acercade1"));
+    connect(acercaDe, &QAction::triggered, this, &TFMain::Acercade1Click);
+
+    // Reached from no menu: the register of imports as a window, and the presenters.
+    newAction("AImporta", QStringLiteral("Importación Archivos"));
+    newAction("APresentadores", QStringLiteral("Presentadores"));
+}
+
+QToolButton* TFMain::newToolButton(const char* name, const QString& caption, const QString& hint,
+                                   QAction* action) {
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setFixedSize(153, 47);
+    if (action) {
+        // The button keeps its own caption and follows the action's state.
+        button->setEnabled(action->isEnabled());
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
+        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    }
+    return button;
+}
+
+void TFMain::buildToolBar() {
+    QToolBar* tbMain = addToolBar(QStringLiteral("tbMain"));
+    tbMain->setObjectName(QStringLiteral("tbMain"));
+    tbMain->setMovable(false);
+    auto* SbSalir =
+        newToolButton("SbSalir", QStringLiteral("Salir"), QStringLiteral("Salir de la aplicación"),
+                      findChild<QAction*>(QStringLiteral("ASalir")));
+    SbSalir->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    sbUsuarios = newToolButton("sbUsuarios", QStringLiteral("Empresas"), QString(),
+                               findChild<QAction*>(QStringLiteral("AContribuyentes")));
+    sbUsuarios->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    auto* SbCalculadora = newToolButton("SbCalculadora", QStringLiteral("Calculadora"),
+                                        QStringLiteral("Calculadora (F8)"), nullptr);
+    SbCalculadora->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    connect(SbCalculadora, &QToolButton::clicked, this, &TFMain::SbCalculadoraClick);
+    for (QToolButton* b : {SbSalir, sbUsuarios, SbCalculadora})
+        tbMain->addWidget(b);
+}
+
+void TFMain::buildStatusBar() {
+    QStatusBar* SBMain = statusBar();
+    SBMain->setObjectName(QStringLiteral("SBMain"));
+    const std::pair<QString, int> panels[] = {{QStringLiteral("Empresa"), 400},
+                                              {QStringLiteral("Ejercicio"), 250},
+                                              {QStringLiteral("Usuario"), 150}};
+    for (const auto& [text, width] : panels) {
+        auto* panel = new QLabel(text);
+        panel->setFixedWidth(width);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        SBMain->addWidget(panel);
+    }
+}
+
+void TFMain::ASalirExecute() {
+    if (dm_.prompts().question(QStringLiteral("¿Está seguro de salir de la aplicación?"),
+                               QStringLiteral("Confirmación...")))
+        close();
+}
+
+void TFMain::SbCalculadoraClick() {
+    platform::startCalculator();
+}
+
+void TFMain::Acercade1Click() {
+    TFAcercaDe about(dm_.Database.databaseName(), this);
+    about.exec();
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    dm_.terminate();
+    QMainWindow::closeEvent(event);
+}

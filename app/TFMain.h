@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QMenu;
+class QToolButton;
+class TDMMain;
+
+// The main window: the menu of registers and returns, the tool bar and the window list.
+// A command whose form is not in this edition yet is shown disabled.
+class TFMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFMain(TDMMain& dm, QWidget* parent = nullptr);
+
+    // The window menu under which the form manager lists the open forms.
+    QMenu* MGVentanas = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* newAction(const char* name, const QString& caption);
+    QToolButton* newToolButton(const char* name, const QString& caption, const QString& hint,
+                               QAction* action);
+    void buildMenu();
+    void buildToolBar();
+    void buildStatusBar();
+
+    void ASalirExecute();
+    void SbCalculadoraClick();
+    void Acercade1Click();
+
+    TDMMain& dm_;
+    QToolButton* sbUsuarios = nullptr;
+};

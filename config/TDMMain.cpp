@@ -1,0 +1,154 @@
+#include "config/TDMMain.h"
+
+#include "config/AdminAccount.h"
+#include "config/ConnectionString.h"
+#include "config/DatabaseLocation.h"
+#include "config/UpdateScript.h"
+#include "db/Error.h"
+#include "framework/Prompts.h"
+#include "platform/IniFile.h"
+#include "platform/Program.h"
+#include "platform/WindowsPaths.h"
+#include "schema/SystemDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+const QString kSection = QStringLiteral("Datos");
+const QString kUpdateScript = QStringLiteral("Tribra.sql");
+const QString kUpdateFailed = QStringLiteral("No se pudo realizar la actualización");
+
+} // namespace
+
+TDMMain::TDMMain(framework::Prompts& prompts) : prompts_(prompts) {
+    Database.setParams(config::adminParams());
+    DBConta.setParams(config::adminParams());
+    LeeConfiguracion();
+    FormatosRegionales();
+    ConectaBaseDatos();
+}
+
+TDMMain::~TDMMain() {
+    try {
+        DBConta.close();
+        Database.close();
+    } catch (const db::Error&) {
+        // The server went away; there is nobody left to tell.
+    }
+}
+
+QString TDMMain::settingsFile() const {
+    return platform::windowsDirectory() + QStringLiteral("/Tribra18.ini");
+}
+
+void TDMMain::LeeConfiguracion() {
+    const platform::IniFile ini(settingsFile());
+    BaseDeDatos = ini.readString(kSection, QStringLiteral("BaseDeDatos"));
+    if (BaseDeDatos.isEmpty()) {
+        PideUbicacion();
+        return;
+    }
+    Servidor = ini.readString(kSection, QStringLiteral("Servidor"));
+    Protocolo = ini.readString(kSection, QStringLiteral("Protocolo"));
+    DirectorioDeposito = ini.readString(kSection, QStringLiteral("Deposito"));
+}
+
+// The process's own formats, whatever the user's locale says: decimal comma and
+// thousands dot. The system's own texts come from util/, which holds the same rules.
+void TDMMain::FormatosRegionales() {
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    directorioTrabajo_ = QDir::currentPath();
+}
+
+void TDMMain::PideUbicacion() {
+    config::DatabaseLocation location;
+    location.databaseName =
+        QDir::toNativeSeparators(QDir::currentPath() + QStringLiteral("/Tribra18.gdb"));
+    if (!prompts_.askDatabaseLocation(location))
+        return;
+    BaseDeDatos = location.databaseName;
+    Servidor = location.remote ? location.server : QStringLiteral("LOCAL");
+    Protocolo = location.remote ? location.protocol : QString();
+}
+
+QString TDMMain::CadenaConexion() const {
+    return config::connectionString(Servidor, Protocolo, BaseDeDatos);
+}
+
+void TDMMain::ConectaBaseDatos() {
+    const QString name = CadenaConexion();
+    Database.setDatabaseName(name);
+    try {
+        if (!Database.connected() || !Database.answers()) {
+            Database.close();
+            if (offerToCreate())
+                schema::createSystemDatabase(name, config::adminParams());
+            Database.open();
+        }
+        if (!TLocal.active())
+            TLocal.start();
+    } catch (const tributra::Error&) {
+        prompts_.error(QStringLiteral("Imposible abrir ") + name);
+        terminating_ = true;
+    }
+    GrabaConfiguracion();
+    if (!terminating_ && config::UpdateScript(kUpdateScript).exists())
+        ActualizaBaseDatos();
+}
+
+// A local database that is not there yet is made from the schema, when the user wants it.
+bool TDMMain::offerToCreate() {
+    if (Servidor != u"LOCAL" || BaseDeDatos.isEmpty() || QFileInfo::exists(BaseDeDatos))
+        return false;
+    return prompts_.question(
+        QStringLiteral("La base de datos %1 no existe. ¿Desea crearla?").arg(BaseDeDatos),
+        QStringLiteral("Confirmación..."));
+}
+
+void TDMMain::GrabaConfiguracion() {
+    platform::IniFile ini(settingsFile());
+    ini.writeString(kSection, QStringLiteral("BaseDeDatos"), BaseDeDatos);
+    ini.writeString(kSection, QStringLiteral("Servidor"), Servidor);
+    ini.writeString(kSection, QStringLiteral("Protocolo"), Protocolo);
+    ini.writeString(kSection, QStringLiteral("Deposito"), DirectorioDeposito);
+}
+
+// The script stays for the next start unless the update ran to its end.
+void TDMMain::ActualizaBaseDatos() {
+    const config::UpdateScript script(kUpdateScript);
+    try {
+        const bool ran = prompts_.runSchemaUpdate([&] {
+            if (!script.pointAt(CadenaConexion()))
+                throw tributra::Error(kUpdateFailed);
+            auto program = platform::Program::start(QStringLiteral("act.bat "),
+                                                    platform::Program::Window::Shown);
+            if (!program)
+                throw tributra::Error(kUpdateFailed);
+            EsperaPrograma(*program);
+        });
+        if (ran)
+            script.remove();
+    } catch (const tributra::Error& e) {
+        prompts_.error(e.text());
+    }
+}
+
+std::unique_ptr<platform::Program> TDMMain::EjecutaPrograma(const QString& program,
+                                                            const QString& arguments) {
+    auto started =
+        platform::Program::start(program + u' ' + arguments, platform::Program::Window::Hidden);
+    if (!started)
+        throw tributra::Error(kUpdateFailed);
+    return started;
+}
+
+void TDMMain::EsperaPrograma(platform::Program& program) {
+    program.wait([this] {
+        QCoreApplication::processEvents();
+        return !terminating_ && !QCoreApplication::closingDown();
+    });
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "db/Database.h"
+#include "db/Statement.h"
+#include "db/Transaction.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace framework {
+class Prompts;
+}
+namespace platform {
+class Program;
+}
+
+// The main data module: made before any window, it fixes the regional formats, finds
+// and opens the system's database (asking where it is the first time), offers a
+// pending schema update, and owns the connections every other module uses.
+class TDMMain {
+public:
+    explicit TDMMain(framework::Prompts& prompts);
+    // Closes the system's database, committing what its transaction still holds.
+    ~TDMMain();
+    TDMMain(const TDMMain&) = delete;
+    TDMMain& operator=(const TDMMain&) = delete;
+
+    QString BaseDeDatos;
+    QString Servidor;
+    QString Protocolo;
+    QString DirectorioDeposito;
+    const QString& DirectorioTrabajo() const { return directorioTrabajo_; }
+
+    db::Database Database;
+    db::Transaction TLocal{Database};
+    db::Statement QGen{Database, TLocal};
+    db::Database DBConta;
+    db::Transaction TConta{DBConta};
+
+    QString CadenaConexion() const;
+    void GrabaConfiguracion();
+    // Starts program + " " + arguments hidden, without waiting.
+    std::unique_ptr<platform::Program> EjecutaPrograma(const QString& program,
+                                                       const QString& arguments);
+    // Waits while the interface keeps answering; stops early when the application quits.
+    void EsperaPrograma(platform::Program& program);
+
+    // The application is ending: the system's database did not open (the user was
+    // told), or the main window closed. A wait for an outside program stops then.
+    bool terminating() const { return terminating_; }
+    void terminate() { terminating_ = true; }
+    framework::Prompts& prompts() const { return prompts_; }
+
+private:
+    void LeeConfiguracion();
+    void FormatosRegionales();
+    void ConectaBaseDatos();
+    void PideUbicacion();
+    void ActualizaBaseDatos();
+    bool offerToCreate();
+    QString settingsFile() const;
+
+    framework::Prompts& prompts_;
+    QString directorioTrabajo_;
+    bool terminating_ = false;
+};
