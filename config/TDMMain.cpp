@@ -57,10 +57,14 @@ void TDMMain::LeeConfiguracion() {
     DirectorioDeposito = ini.readString(kSection, QStringLiteral("Deposito"));
 }
 
-// The process's own formats, whatever the user's locale says: decimal comma and
-// thousands dot. The system's own texts come from util/, which holds the same rules.
+// The process's own formats, whatever the user's locale says. Every number and date the
+// system writes goes through util/ (decimal comma, thousands dot, dd/mm/yyyy); Qt's own
+// widgets get Spanish with the decimal comma, but no group separator: Qt misplaces it in
+// Spanish ("1234.567,50").
 void TDMMain::FormatosRegionales() {
-    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    spanish.setNumberOptions(QLocale::OmitGroupSeparator);
+    QLocale::setDefault(spanish);
     directorioTrabajo_ = QDir::currentPath();
 }
 
