@@ -1,12 +1,6 @@
 #include "app/TFMain.h"
-#include "FakePrompts.h"
 #include "QtPrinters.h"
-#include "ScopedCurrentDir.h"
-#include "ScopedEnv.h"
-#include "TempDir.h"
-#include "TestDatabase.h"
-#include "config/TDMMain.h"
-#include "platform/IniFile.h"
+#include "TestMain.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,27 +13,14 @@ namespace {
 
 class TFMainTest : public ::testing::Test {
 protected:
-    TempDir windows;
-    TempDir work;
-    ScopedEnv windir{"TRIBUTRA_WINDIR", windows.path().toLocal8Bit()};
-    ScopedCurrentDir current{work.path()};
-    TestDatabase existing{work};
-    FakePrompts prompts;
-    std::unique_ptr<TDMMain> dm;
-    std::unique_ptr<TFMain> main;
+    TestMain test;
+    FakePrompts& prompts = test.prompts;
+    TFMain main{test.main};
 
-    void SetUp() override {
-        platform::IniFile ini(windows.file("Tribra18.ini"));
-        ini.writeString(QStringLiteral("Datos"), QStringLiteral("BaseDeDatos"), existing.path());
-        ini.writeString(QStringLiteral("Datos"), QStringLiteral("Servidor"),
-                        QStringLiteral("LOCAL"));
-        dm = std::make_unique<TDMMain>(prompts);
-        main = std::make_unique<TFMain>(*dm);
-        main->show();
-    }
+    void SetUp() override { main.show(); }
 
     QAction* action(const char* name) const {
-        return main->findChild<QAction*>(QString::fromLatin1(name));
+        return main.findChild<QAction*>(QString::fromLatin1(name));
     }
 };
 
@@ -58,14 +39,14 @@ QStringList visibleItems(const QMenu* menu) {
 
 TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
     QStringList menus;
-    for (const QAction* a : main->menuBar()->actions())
+    for (const QAction* a : main.menuBar()->actions())
         if (a->isVisible())
             menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&Archivos", "I.R.P.F.", "I.V.A", "Informativas",
                                   "Cuentas anuales", "Ventanas", "Ayuda"}));
 
     const auto menu = [&](const char* title) {
-        for (QAction* a : main->menuBar()->actions())
+        for (QAction* a : main.menuBar()->actions())
             if (a->text() == QString::fromUtf8(title))
                 return a->menu();
         return static_cast<QMenu*>(nullptr);
@@ -84,7 +65,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Elaboración Cuentas Anuales (off)", "Traspaso a Depósito Digital (off)",
                            "-", "Confección de Memorias (off)", "Copia memorias (off)",
                            "Impresión de Memoria (off)", "-"}));
-    EXPECT_TRUE(main->MGVentanas->actions().isEmpty());
+    EXPECT_TRUE(main.MGVentanas->actions().isEmpty());
     EXPECT_EQ(visibleItems(menu("Ayuda")), QStringList{"Acerca de"});
     EXPECT_EQ(visibleItems(menu("Res.Anuales")),
               (QStringList{"Modelo 180 (off)", "Modelo 190 (off)", "Modelo 390 (off)", "-",
@@ -95,20 +76,20 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
 TEST_F(TFMainTest, ExitAsksAndNoKeepsTheWindow) {
     prompts.answer(false);
     action("ASalir")->trigger();
-    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(prompts.log().last(),
               QStringLiteral("question Confirmación...: ¿Está seguro de salir de la aplicación?"));
     prompts.answer(true);
     action("ASalir")->trigger();
-    EXPECT_FALSE(main->isVisible());
-    EXPECT_TRUE(dm->terminating());
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(test.main.terminating());
 }
 
 TEST_F(TFMainTest, TitleAndStatusBar) {
-    EXPECT_TRUE(main->windowTitle().startsWith(
+    EXPECT_TRUE(main.windowTitle().startsWith(
         QStringLiteral("Tributra 2018  -  Norvel Sistemas - Telf.: ")));
     QStringList panels;
-    for (const QLabel* l : main->statusBar()->findChildren<QLabel*>())
+    for (const QLabel* l : main.statusBar()->findChildren<QLabel*>())
         panels << QStringLiteral("%1 %2").arg(l->text()).arg(l->width());
     EXPECT_EQ(panels, (QStringList{"Empresa 400", "Ejercicio 250", "Usuario 150"}));
 }

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 FakePrompts::~FakePrompts() {
-    EXPECT_TRUE(answers_.empty() && locations_.empty() && updates_.empty())
+    EXPECT_TRUE(answers_.empty() && locations_.empty() && updates_.empty() && threeWay_.empty() &&
+                files_.empty())
         << "scripted answers never asked for; asked: "
         << log_.join(QStringLiteral(" | ")).toStdString();
 }
@@ -16,7 +17,7 @@ void FakePrompts::error(const QString& text) {
     log_ << QStringLiteral("error: ") + text;
 }
 
-bool FakePrompts::question(const QString& text, const QString& caption) {
+bool FakePrompts::question(const QString& text, const QString& caption, Icon) {
     log_ << QStringLiteral("question %1: %2").arg(caption, text);
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
@@ -49,4 +50,43 @@ bool FakePrompts::runSchemaUpdate(const std::function<void()>& update) {
     if (ok)
         update();
     return ok;
+}
+
+framework::Prompts::Answer FakePrompts::questionWithCancel(const QString& text,
+                                                           const QString& caption) {
+    log_ << QStringLiteral("question %1: %2").arg(caption, text);
+    if (threeWay_.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return Answer::Cancel;
+    }
+    const Answer a = threeWay_.front();
+    threeWay_.pop_front();
+    return a;
+}
+
+QString FakePrompts::nextFile(const QString& what) {
+    log_ << what;
+    if (files_.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << what.toStdString();
+        return {};
+    }
+    const QString path = files_.front();
+    files_.pop_front();
+    return path;
+}
+
+QString FakePrompts::openFileName(const framework::FileChoice& choice) {
+    return nextFile(QStringLiteral("open ") + choice.title);
+}
+
+QString FakePrompts::saveFileName(const framework::FileChoice& choice) {
+    return nextFile(QStringLiteral("save ") + choice.title);
+}
+
+QString FakePrompts::folder(const QString& title, const QString&) {
+    return nextFile(QStringLiteral("folder ") + title);
+}
+
+void FakePrompts::showErrors(const QString& text) {
+    log_ << QStringLiteral("errors: ") + text;
 }

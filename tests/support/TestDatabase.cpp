@@ -34,8 +34,8 @@ QString templateFor(const QString& setupScript) {
 
 } // namespace
 
-TestDatabase::TestDatabase(const TempDir& dir, const QString& setupScript)
-    : path_(dir.file(QStringLiteral("system.fdb"))) {
+TestDatabase::TestDatabase(const TempDir& dir, const QString& setupScript, const QString& fileName)
+    : path_(dir.file(fileName)) {
     QFile::copy(templateFor(setupScript), path_);
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
     configure(database_);

@@ -11,7 +11,8 @@ class TempDir;
 // copying it a millisecond.
 class TestDatabase {
 public:
-    TestDatabase(const TempDir& dir, const QString& setupScript = {});
+    TestDatabase(const TempDir& dir, const QString& setupScript = {},
+                 const QString& fileName = QStringLiteral("system.fdb"));
 
     const QString& path() const { return path_; }
     db::Database& database() { return database_; }
