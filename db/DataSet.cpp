@@ -163,6 +163,7 @@ void DataSet::post() {
     checkActive();
     if (!editing())
         return;
+    emit aboutToPost();
     fire(beforePost, *this);
     checkRequired();
     if (state_ == State::Insert)

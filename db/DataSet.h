@@ -65,6 +65,10 @@ public:
     bool active() const { return state_ != State::Inactive; }
     bool editing() const { return state_ == State::Edit || state_ == State::Insert; }
     bool modified() const { return modified_; }
+    // Open, with statements that write: what the navigator and the controls allow.
+    bool canModify() const {
+        return active() && !(insertSql_.isEmpty() && modifySql_.isEmpty() && deleteSql_.isEmpty());
+    }
 
     void open();
     void close();
@@ -118,6 +122,8 @@ signals:
     void rowsChanged();    // opened, closed, refreshed, a row added or removed
     void currentChanged(); // another row is the current one
     void fieldChanged(db::Field* field);
+    // Before a post: controls still holding typed text write it into their fields.
+    void aboutToPost();
 
 private:
     void bindFields(const std::vector<ColumnInfo>& columns);
