@@ -163,7 +163,10 @@ void DataSet::post() {
     checkActive();
     if (!editing())
         return;
+    refusal_.clear();
     emit aboutToPost();
+    if (!refusal_.isEmpty())
+        throw tributra::Error(refusal_);
     fire(beforePost, *this);
     checkRequired();
     if (state_ == State::Insert)

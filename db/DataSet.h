@@ -112,6 +112,8 @@ public:
     void onFieldChange(const QStringList& names, const FieldHook& hook);
     void onFieldValidate(const QStringList& names, const FieldHook& hook);
 
+    void refusePost(const QString& reason) { refusal_ = reason; }
+
     // For Field: the current row, and writing one value through the hooks.
     QVariant currentValue(int column) const;
     QVariant oldValue(int column) const;
@@ -122,7 +124,8 @@ signals:
     void rowsChanged();    // opened, closed, refreshed, a row added or removed
     void currentChanged(); // another row is the current one
     void fieldChanged(db::Field* field);
-    // Before a post: controls still holding typed text write it into their fields.
+    // Before a post: controls still holding typed text write it into their fields; one
+    // that cannot calls refusePost, and the post fails with that text.
     void aboutToPost();
 
 private:
@@ -160,6 +163,7 @@ private:
     bool eof_ = true;
     bool modified_ = false;
     State state_ = State::Inactive;
+    QString refusal_;
 };
 
 } // namespace db

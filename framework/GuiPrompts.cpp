@@ -79,6 +79,11 @@ framework::Prompts::Answer GuiPrompts::questionWithCancel(const QString& text,
     }
 }
 
+bool GuiPrompts::confirm(const QString& text, const QString& caption) {
+    return show(QMessageBox::Information, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 QString GuiPrompts::openFileName(const framework::FileChoice& choice) {
     return chooseFile(choice, QFileDialog::AcceptOpen);
 }

@@ -9,6 +9,7 @@ public:
     void error(const QString& text) override;
     bool question(const QString& text, const QString& caption, Icon icon = Icon::Question) override;
     Answer questionWithCancel(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString openFileName(const framework::FileChoice& choice) override;
     QString saveFileName(const framework::FileChoice& choice) override;
     QString folder(const QString& title, const QString& start) override;

@@ -36,6 +36,8 @@ public:
     virtual bool question(const QString& text, const QString& caption,
                           Icon icon = Icon::Question) = 0;
     virtual Answer questionWithCancel(const QString& text, const QString& caption) = 0;
+    // OK/Cancel; true for OK.
+    virtual bool confirm(const QString& text, const QString& caption) = 0;
 
     // An empty text when the user cancels. Saving asks before overwriting.
     virtual QString openFileName(const FileChoice& choice) = 0;

@@ -52,6 +52,10 @@ bool FakePrompts::runSchemaUpdate(const std::function<void()>& update) {
     return ok;
 }
 
+bool FakePrompts::confirm(const QString& text, const QString& caption) {
+    return question(text, caption);
+}
+
 framework::Prompts::Answer FakePrompts::questionWithCancel(const QString& text,
                                                            const QString& caption) {
     log_ << QStringLiteral("question %1: %2").arg(caption, text);

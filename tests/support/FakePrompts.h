@@ -14,7 +14,7 @@ class FakePrompts : public framework::Prompts {
 public:
     ~FakePrompts() override;
 
-    // Next answers to question(), in order.
+    // Next answers to question() and confirm(), in order (true: Yes or OK).
     void answer(bool yes) { answers_.push_back(yes); }
     // Next answer to the location dialog: edits the proposed location and returns
     // whether the dialog closed with OK.
@@ -36,6 +36,7 @@ public:
     void error(const QString& text) override;
     bool question(const QString& text, const QString& caption, Icon icon = Icon::Question) override;
     Answer questionWithCancel(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, const QString& caption) override;
     QString openFileName(const framework::FileChoice& choice) override;
     QString saveFileName(const framework::FileChoice& choice) override;
     QString folder(const QString& title, const QString& start) override;

@@ -1,0 +1,80 @@
+#include "framework/DBEdit.h"
+
+#include "db/DataSet.h"
+#include "framework/DataLink.h"
+
+#include <QKeyEvent>
+
+DBEdit::DBEdit(db::DataSet& dataSet, const QString& fieldName, framework::Prompts& prompts,
+               QWidget* parent)
+    : QLineEdit(parent), link_(new DataLink(dataSet, fieldName, prompts, this)) {
+    setObjectName(QStringLiteral("DBE") + fieldName);
+    link_->showField = [this] { showField(); };
+    link_->writeField = [this] {
+        if (db::Field* f = link_->field())
+            f->setAsString(text());
+    };
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        link_->setModified();
+        typedTextChanged();
+    });
+    showField();
+}
+
+void DBEdit::showField() {
+    const db::Field* f = link_->field();
+    const bool editing = hasFocus() && link_->canModify();
+    setText(!f ? QString() : editing ? f->editText() : f->text());
+    setMaxLength(f && f->type() == db::FieldType::Text && f->size() > 0 ? f->size() : 32767);
+    setReadOnly(!link_->canModify());
+}
+
+// Keys that would change the text: they first need the record in edit.
+bool DBEdit::changesText(const QKeyEvent* event) const {
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+        event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        return true;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return !event->text().isEmpty() && event->text().at(0).isPrint();
+    }
+}
+
+void DBEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && link_->modified()) {
+        link_->reset();
+        selectAll();
+        return;
+    }
+    if (changesText(event) && !link_->edit()) {
+        event->accept(); // a record that cannot be edited takes no typing
+        return;
+    }
+    if (puntoToComa_ && event->text() == u".") {
+        QKeyEvent comma(event->type(), Qt::Key_Comma, event->modifiers(), QStringLiteral(","));
+        QLineEdit::keyPressEvent(&comma);
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!link_->edit())
+        return;
+    QLineEdit::inputMethodEvent(event);
+}
+
+void DBEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (!link_->modified())
+        showField();
+}
+
+void DBEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (link_->updateRecord() && !link_->modified())
+        showField();
+}

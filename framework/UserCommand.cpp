@@ -1,0 +1,18 @@
+#include "framework/UserCommand.h"
+
+#include "framework/Prompts.h"
+#include "util/Error.h"
+
+namespace framework {
+
+bool runCommand(Prompts& prompts, const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const tributra::Error& e) {
+        prompts.error(e.text());
+        return false;
+    }
+}
+
+} // namespace framework
