@@ -24,8 +24,16 @@ DBEdit::DBEdit(db::DataSet& dataSet, const QString& fieldName, framework::Prompt
 void DBEdit::showField() {
     const db::Field* f = link_->field();
     const bool editing = hasFocus() && link_->canModify();
-    setText(!f ? QString() : editing ? f->editText() : f->text());
-    setMaxLength(f && f->type() == db::FieldType::Text && f->size() > 0 ? f->size() : 32767);
+    const QString shown = !f ? QString() : editing ? f->editText() : f->text();
+    if (shown != text()) // the same text again would lose the user's selection
+        setText(shown);
+    const bool number =
+        f && (f->type() == db::FieldType::Float || f->type() == db::FieldType::Integer ||
+              f->type() == db::FieldType::SmallInt || f->type() == db::FieldType::BigInt);
+    setAlignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    const int longest = f && f->type() == db::FieldType::Text && f->size() > 0 ? f->size() : 32767;
+    if (longest != maxLength()) // setting it sets the text again
+        setMaxLength(longest);
     setReadOnly(!link_->canModify());
 }
 

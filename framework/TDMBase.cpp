@@ -102,10 +102,10 @@ void TDMBase::CompruebaClave(db::Field& field, const QString& tabla) {
 void TDMBase::InicializaCampos() {
     for (db::Field* f : QMaestro.fields()) {
         switch (f->type()) {
-        case db::FieldType::Float:
-            f->setAsFloat(0);
+        case db::FieldType::Float: // the formats first: the controls show the zero with them
             f->setDisplayFormat(QStringLiteral("#,###,###,##0.00"));
             f->setEditFormat(QStringLiteral("##########.##"));
+            f->setAsFloat(0);
             break;
         case db::FieldType::Integer:
         case db::FieldType::SmallInt:
