@@ -3,10 +3,12 @@
 #include "app/TFAcercaDe.h"
 #include "app/TiledBackground.h"
 #include "config/TDMMain.h"
+#include "framework/FormManager.h"
 #include "framework/Prompts.h"
 #include "platform/Calculator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -22,7 +24,8 @@ const QString kPhone = QStringLiteral("968 21 40 00");
 
 } // namespace
 
-TFMain::TFMain(TDMMain& dm, QWidget* parent) : QMainWindow(parent), dm_(dm) {
+TFMain::TFMain(TDMMain& dm, FormManager& forms, QWidget* parent)
+    : QMainWindow(parent), dm_(dm), forms_(forms) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tributra 2018  -  Norvel Sistemas - Telf.: ") + kPhone);
     setCentralWidget(new TiledBackground(QPixmap(QStringLiteral(":/app/fondo.png"))));
@@ -99,6 +102,7 @@ void TFMain::buildMenu() {
 
     MGVentanas = menuBar()->addMenu(QStringLiteral("Ventanas"));
     MGVentanas->setObjectName(QStringLiteral("MGVentanas"));
+    forms_.setWindowMenu(MGVentanas);
 
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     QAction* acercaDe = ayuda->addAction(QStringLiteral("Acerca de"));
@@ -178,7 +182,16 @@ void TFMain::Acercade1Click() {
     about.exec();
 }
 
+// Closing the main window ends the application: the open forms close first, each
+// asking about its unsaved edits; one that cannot close keeps everything open.
 void TFMain::closeEvent(QCloseEvent* event) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w != this && w->isVisible() && !w->parentWidget() && !w->close()) {
+            event->ignore();
+            return;
+        }
+    }
     dm_.terminate();
     QMainWindow::closeEvent(event);
+    QApplication::quit();
 }

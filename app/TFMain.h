@@ -4,6 +4,7 @@
 
 class QMenu;
 class QToolButton;
+class FormManager;
 class TDMMain;
 
 // The main window: the menu of registers and returns, the tool bar and the window list.
@@ -11,7 +12,7 @@ class TDMMain;
 class TFMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFMain(TDMMain& dm, QWidget* parent = nullptr);
+    TFMain(TDMMain& dm, FormManager& forms, QWidget* parent = nullptr);
 
     // The window menu under which the form manager lists the open forms.
     QMenu* MGVentanas = nullptr;
@@ -32,5 +33,6 @@ private:
     void Acercade1Click();
 
     TDMMain& dm_;
+    FormManager& forms_;
     QToolButton* sbUsuarios = nullptr;
 };

@@ -2,6 +2,8 @@
 #include "app/TFMain.h"
 #include "config/AdminAccount.h"
 #include "config/TDMMain.h"
+#include "framework/DataModules.h"
+#include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "schema/SystemDatabase.h"
 #include "util/Error.h"
@@ -38,7 +40,9 @@ int runApplication(int argc, char* argv[]) {
     GuiPrompts prompts;
     try {
         TDMMain dm(prompts);
-        TFMain main(dm);
+        DataModules modules(dm);
+        FormManager forms(dm, modules);
+        TFMain main(dm, forms);
         if (dm.terminating())
             return 1;
         // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.

@@ -1,6 +1,8 @@
 #include "app/TFMain.h"
 #include "QtPrinters.h"
 #include "TestMain.h"
+#include "framework/DataModules.h"
+#include "framework/FormManager.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,7 +17,9 @@ class TFMainTest : public ::testing::Test {
 protected:
     TestMain test;
     FakePrompts& prompts = test.prompts;
-    TFMain main{test.main};
+    DataModules modules{test.main};
+    FormManager forms{test.main, modules};
+    TFMain main{test.main, forms};
 
     void SetUp() override { main.show(); }
 
