@@ -3,6 +3,8 @@
 #include "db/Error.h"
 #include "db/Transaction.h"
 
+#include <QScopedValueRollback>
+
 #include <algorithm>
 
 namespace db {
@@ -415,8 +417,16 @@ QVariant DataSet::valueAt(int row, int column) const {
     return rows_[row][column];
 }
 
+QString DataSet::displayText(int row, int column) const {
+    if (row < 0 || row >= recordCount() || column < 0 || column >= int(ordered_.size()))
+        return {};
+    // The field and its hook read "the current row": for this call, that row.
+    const QScopedValueRollback<int> shown(shownRow_, row);
+    return ordered_[column]->text();
+}
+
 QVariant DataSet::currentValue(int column) const {
-    return valueAt(current_, column);
+    return valueAt(shownRow_ >= 0 ? shownRow_ : current_, column);
 }
 
 // While a row is edited (or about to be deleted or refreshed) the row as it was read;

@@ -100,6 +100,9 @@ public:
     Field* findField(const QString& name) const;
     const std::vector<Field*>& fields() const { return ordered_; }
     QVariant valueAt(int row, int column) const;
+    // What the field of that column shows for any row (display format, get-text hook),
+    // as its text() would with that row current: what lists show.
+    QString displayText(int row, int column) const;
 
     Event beforeOpen;
     Event afterOpen;
@@ -163,6 +166,7 @@ private:
     bool eof_ = true;
     bool modified_ = false;
     State state_ = State::Inactive;
+    mutable int shownRow_ = -1; // the row displayText formats, read instead of current_
     QString refusal_;
 };
 
