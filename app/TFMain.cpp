@@ -5,7 +5,9 @@
 #include "config/TDMMain.h"
 #include "framework/FormManager.h"
 #include "framework/Prompts.h"
+#include "framework/UserCommand.h"
 #include "platform/Calculator.h"
+#include "taxpayers/TFMContribuyentes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,8 +52,14 @@ void TFMain::buildMenu() {
     ASalir->setEnabled(true);
     connect(ASalir, &QAction::triggered, this, &TFMain::ASalirExecute);
 
+    QAction* AContribuyentes = newAction("AContribuyentes", QStringLiteral("Contribuyentes"));
+    AContribuyentes->setEnabled(true);
+    connect(AContribuyentes, &QAction::triggered, this, [this, AContribuyentes] {
+        openForm([&] { forms_.MuestraFormulario<TFMContribuyentes>(AContribuyentes); });
+    });
+
     QMenu* archivos = menuBar()->addMenu(QStringLiteral("&Archivos"));
-    archivos->addAction(newAction("AContribuyentes", QStringLiteral("Contribuyentes")));
+    archivos->addAction(AContribuyentes);
     archivos->addSeparator();
     archivos->addAction(newAction("AImportaDatos", QStringLiteral("Importa Datos")));
     archivos->addAction(newAction("AImpCtb", QStringLiteral("Importa contribuyentes")));
@@ -165,6 +173,10 @@ void TFMain::buildStatusBar() {
         panel->setFrameShadow(QFrame::Sunken);
         SBMain->addWidget(panel);
     }
+}
+
+void TFMain::openForm(const std::function<void()>& open) {
+    framework::runCommand(dm_.prompts(), open);
 }
 
 void TFMain::ASalirExecute() {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QMenu;
 class QToolButton;
 class FormManager;
@@ -28,6 +30,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
 
+    void openForm(const std::function<void()>& open);
     void ASalirExecute();
     void SbCalculadoraClick();
     void Acercade1Click();

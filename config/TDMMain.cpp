@@ -10,6 +10,7 @@
 #include "platform/Program.h"
 #include "platform/WindowsPaths.h"
 #include "schema/SystemDatabase.h"
+#include "util/UUtiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,4 +156,72 @@ void TDMMain::EsperaPrograma(platform::Program& program) {
         QCoreApplication::processEvents();
         return !terminating_ && !QCoreApplication::closingDown();
     });
+}
+
+bool TDMMain::AbreContabilidad(int contribuyente) {
+    QGen.close();
+    QGen.setSql(QStringLiteral("select fichero_ctble from t_contribuyentes where contribuyente = :contribuyente"));
+    QGen.setParam(QStringLiteral("CONTRIBUYENTE"), contribuyente);
+    QGen.execute();
+    const QString fichero = QGen.eof() ? QString() : QGen.field(0).asString().trimmed();
+    QGen.close();
+    TLocal.commitRetaining();
+    if (fichero.isEmpty()) // a blank name, as a cleared box leaves it, is no database either
+        return false;
+    try {
+        DBConta.close();
+        DBConta.setDatabaseName(fichero);
+        DBConta.open();
+        if (!TConta.active())
+            TConta.start();
+        return true;
+    } catch (const tributra::Error&) {
+        prompts_.error(QStringLiteral("Imposible abrir ") + fichero);
+        return false;
+    }
+}
+
+// One row of the taxpayer, each column laid in its width; a null column gives blanks.
+QString TDMMain::identificacion(int contribuyente, const std::vector<std::pair<QString, int>>& columnas) {
+    QStringList names;
+    for (const auto& [name, width] : columnas)
+        names << name;
+    QGen.close();
+    QGen.setSql(QStringLiteral("select %1 from t_contribuyentes where contribuyente = :contribuyente ")
+                    .arg(names.join(QStringLiteral(", "))));
+    QGen.setParam(QStringLiteral("CONTRIBUYENTE"), contribuyente);
+    QGen.execute();
+    QString block;
+    const bool found = !QGen.eof();
+    for (int i = 0; found && i < int(columnas.size()); ++i)
+        block += UUtiles::RellenaDerecha(QGen.field(i).asString(), columnas[size_t(i)].second);
+    QGen.close();
+    TLocal.commitRetaining();
+    if (!found)
+        throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
+    return block;
+}
+
+QString TDMMain::IdentificacionCompleta(int contribuyente) {
+    return identificacion(contribuyente, {{QStringLiteral("ADMINISTRACION"), 5}, {QStringLiteral("NIF"), 9},
+                                          {QStringLiteral("LETRAS"), 4},         {QStringLiteral("APELLIDOS"), 30},
+                                          {QStringLiteral("NOMBRE"), 15},        {QStringLiteral("SIGLAS"), 2},
+                                          {QStringLiteral("DOMICILIO"), 17},     {QStringLiteral("NUMERO"), 4},
+                                          {QStringLiteral("ESCALERA"), 2},       {QStringLiteral("PISO"), 2},
+                                          {QStringLiteral("PUERTA"), 2},         {QStringLiteral("COD_POSTAL"), 5},
+                                          {QStringLiteral("MUNICIPIO"), 20},     {QStringLiteral("PROVINCIA"), 15},
+                                          {QStringLiteral("TELEFONO"), 9}});
+}
+
+QString TDMMain::IdentificacionCorta(int contribuyente) {
+    return identificacion(contribuyente, {{QStringLiteral("ADMINISTRACION"), 5},
+                                          {QStringLiteral("NIF"), 9},
+                                          {QStringLiteral("LETRAS"), 4},
+                                          {QStringLiteral("APELLIDOS"), 30},
+                                          {QStringLiteral("NOMBRE"), 15}});
+}
+
+QString TDMMain::IdentificacionDeclarante(int contribuyente) {
+    return identificacion(contribuyente,
+                          {{QStringLiteral("NIF"), 9}, {QStringLiteral("APELLIDOS"), 60}, {QStringLiteral("NOMBRE"), 20}});
 }

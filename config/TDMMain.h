@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace framework {
 class Prompts;
@@ -46,6 +48,15 @@ public:
     // Waits while the interface keeps answering; stops early when the application quits.
     void EsperaPrograma(platform::Program& program);
 
+    // The taxpayer's accounting database on DBConta; false when it has none (silently)
+    // or it does not open (the user is told).
+    bool AbreContabilidad(int contribuyente);
+    // The taxpayer's identification blocks of the agency's files: 141, 63 and 89
+    // characters. A missing taxpayer is an error (" No existe el contribuyente ").
+    QString IdentificacionCompleta(int contribuyente);
+    QString IdentificacionCorta(int contribuyente);
+    QString IdentificacionDeclarante(int contribuyente);
+
     // The application is ending: the system's database did not open (the user was
     // told), or the main window closed. A wait for an outside program stops then.
     bool terminating() const { return terminating_; }
@@ -59,6 +70,7 @@ private:
     void PideUbicacion();
     void ActualizaBaseDatos();
     bool offerToCreate();
+    QString identificacion(int contribuyente, const std::vector<std::pair<QString, int>>& columnas);
     QString settingsFile() const;
 
     framework::Prompts& prompts_;

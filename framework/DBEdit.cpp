@@ -24,7 +24,9 @@ DBEdit::DBEdit(db::DataSet& dataSet, const QString& fieldName, framework::Prompt
 void DBEdit::showField() {
     const db::Field* f = link_->field();
     const bool editing = hasFocus() && link_->canModify();
-    const QString shown = !f ? QString() : editing ? f->editText() : f->text();
+    QString shown = !f ? QString() : editing ? f->editText() : f->text();
+    if (upperCase_)
+        shown = shown.toUpper();
     if (shown != text()) // the same text again would lose the user's selection
         setText(shown);
     const bool number =
@@ -35,6 +37,19 @@ void DBEdit::showField() {
     if (longest != maxLength()) // setting it sets the text again
         setMaxLength(longest);
     setReadOnly(!link_->canModify());
+}
+
+bool DBEdit::enterText(const QString& value) {
+    if (!link_->edit())
+        return false;
+    setText(value);
+    link_->setModified();
+    return link_->updateRecord();
+}
+
+void DBEdit::setUpperCase(bool on) {
+    upperCase_ = on;
+    showField();
 }
 
 // Keys that would change the text: they first need the record in edit.

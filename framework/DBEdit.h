@@ -20,7 +20,12 @@ public:
            QWidget* parent = nullptr);
 
     void setPuntoToComa(bool on) { puntoToComa_ = on; }
+    // Shows the field in capitals, whatever was stored.
+    void setUpperCase(bool on);
     DataLink& link() const { return *link_; }
+    // A text chosen in a dialog goes into the field as if typed and left; false when
+    // the record cannot be edited or the field refuses it.
+    bool enterText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,4 +41,5 @@ private:
 
     DataLink* link_;
     bool puntoToComa_ = false;
+    bool upperCase_ = false;
 };

@@ -29,11 +29,7 @@ bool TDBEDITFIND::BuscaValor() {
         searchLookup(ds.database(), ds.transaction(), link().prompts(), lookup, text(), window());
     if (!chosen)
         return false;
-    if (!link().edit())
-        return true;
-    setText(chosen->code);
-    link().setModified();
-    link().updateRecord();
+    enterText(chosen->code);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,7 +57,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
         return static_cast<QMenu*>(nullptr);
     };
     EXPECT_EQ(visibleItems(menu("&Archivos")),
-              (QStringList{"Contribuyentes (off)", "-", "Importa Datos (off)",
+              (QStringList{"Contribuyentes", "-", "Importa Datos (off)",
                            "Importa contribuyentes (off)", "Importa Memoria (off)", "-",
                            "Salir de la aplicación"}));
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
@@ -75,6 +76,21 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Modelo 180 (off)", "Modelo 190 (off)", "Modelo 390 (off)", "-",
                            "Mod. 347 (off)"}))
         << "the annual summaries are built, only hidden";
+}
+
+TEST_F(TFMainTest, F3OpensTheTaxpayerRegisterOnceAndListsIt) {
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_F3);
+    QTest::keyClick(&main, Qt::Key_F3);
+    QStringList listed;
+    for (const QAction* a : main.MGVentanas->actions())
+        listed << a->text();
+    EXPECT_EQ(listed, QStringList{"Contribuyentes"});
+    ASSERT_FALSE(listed.isEmpty());
+    auto* form = qobject_cast<QWidget*>(main.MGVentanas->actions().first()->parent());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mantenimiento de contribuyentes"));
+    delete form;
 }
 
 TEST_F(TFMainTest, ExitAsksAndNoKeepsTheWindow) {

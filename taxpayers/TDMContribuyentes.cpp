@@ -1,0 +1,77 @@
+#include "taxpayers/TDMContribuyentes.h"
+
+#include "config/TDMMain.h"
+#include "util/UUtiles.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral("CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, SIGLAS, DOMICILIO, "
+                                        "NUMERO, ESCALERA, PISO, PUERTA, COD_POSTAL, "
+                                        "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
+                                        "PARTICIPACION, CUENTA_PF, TITULO, ADMINISTRACION, "
+                                        "SIN_ACTIVIDAD, PERSONA, FIRMANTE, CARGO, LETRAS, IBAN");
+
+// ":A, :B" or "A = :A, B = :B" over the columns, the key left out where asked.
+QString columnList(const QString& pattern, bool withKey) {
+    QStringList parts;
+    for (const QString& c : kColumns.split(QStringLiteral(", ")))
+        if (withKey || c != u"CONTRIBUYENTE")
+            parts << pattern.arg(c);
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+TDMContribuyentes::TDMContribuyentes(TDMMain& main) : TDMBase(main) {
+    QMaestro.setSelectSql(
+        QStringLiteral("select * from T_CONTRIBUYENTES\norder by contribuyente desc"));
+    QMaestro.setInsertSql(QStringLiteral("insert into T_CONTRIBUYENTES (%1) values (%2)")
+                              .arg(kColumns, columnList(QStringLiteral(":%1"), true)));
+    QMaestro.setModifySql(
+        QStringLiteral("update T_CONTRIBUYENTES set %1 where CONTRIBUYENTE = :OLD_CONTRIBUYENTE")
+            .arg(columnList(QStringLiteral("%1 = :%1"), false)));
+    QMaestro.setDeleteSql(
+        QStringLiteral("delete from T_CONTRIBUYENTES where CONTRIBUYENTE = :OLD_CONTRIBUYENTE"));
+    QMaestro.setRefreshSql(
+        QStringLiteral("select * from T_CONTRIBUYENTES where CONTRIBUYENTE = :CONTRIBUYENTE"));
+    QMaestro.onNewRecord = [this](db::DataSet&) { QMaestroNewRecord(); };
+    QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
+    // The schema writes the title: read the row back so lists show it at once.
+    QMaestro.afterPost = [this](db::DataSet& ds) {
+        QMaestroAfterPost(ds);
+        ds.refresh();
+    };
+    QMaestro.onFieldValidate({QStringLiteral("CONTRIBUYENTE")}, [this](db::Field& f) {
+        CompruebaClave(f, QStringLiteral("t_contribuyentes"));
+    });
+}
+
+void TDMContribuyentes::QMaestroNewRecord() {
+    QMaestro.field(QStringLiteral("FP")).setAsInteger(0);
+    QMaestro.field(QStringLiteral("CCC")).setAsString(QStringLiteral("00000000000000000000"));
+    QMaestro.field(QStringLiteral("CONTRIBUYENTE")).setAsInteger(0);
+    QMaestro.field(QStringLiteral("PARTICIPACION")).setAsFloat(0);
+    QMaestro.field(QStringLiteral("SIN_ACTIVIDAD")).setAsInteger(0);
+}
+
+// The title is the schema's to keep; the number is the schema's to give when none was typed.
+void TDMContribuyentes::QMaestroBeforePost() {
+    db::Field& numero = QMaestro.field(QStringLiteral("CONTRIBUYENTE"));
+    if (!numero.isNull() && numero.asInteger() != 0)
+        return;
+    QGen.close();
+    QGen.setSql(QStringLiteral("execute procedure pa_numero_contribuyente"));
+    QGen.execute();
+    const int siguiente = QGen.field(QStringLiteral("NUMERO")).asInteger();
+    QGen.close();
+    QGen.transaction().commitRetaining();
+    numero.setAsInteger(siguiente);
+}
+
+void TDMContribuyentes::CalculaIBAN() {
+    if (!QMaestro.editing())
+        QMaestro.edit();
+    QMaestro.field(QStringLiteral("IBAN"))
+        .setAsString(UUtiles::CalculaIBAN(QMaestro.field(QStringLiteral("CCC")).asString(),
+                                          QStringLiteral("ES")));
+}
