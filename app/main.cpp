@@ -6,6 +6,7 @@
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "schema/SystemDatabase.h"
+#include "taxpayers/Demonstration.h"
 #include "util/Error.h"
 
 #include <QApplication>
@@ -16,6 +17,11 @@
 
 namespace {
 
+int usage() {
+    QTextStream(stderr) << "Uso: tributra [--init-db RUTA | --demo CARPETA [--no-window]]\n";
+    return 2;
+}
+
 int initDatabase(const QString& path) {
     const QString absolute = QDir::current().absoluteFilePath(path);
     schema::createSystemDatabase(absolute, config::adminParams());
@@ -23,15 +29,36 @@ int initDatabase(const QString& path) {
     return 0;
 }
 
-// A command for scripts, without a window.
-int runCommand(const QStringList& args) {
-    if (args.size() == 3 && args[1] == u"--init-db")
-        return initDatabase(args[2]);
-    QTextStream(stderr) << "Uso: tributra [--init-db RUTA]\n";
-    return 2;
+// The demonstration's settings live in its own folder, so the user's are left alone.
+void useDemonstration(const Demonstration& demo) {
+    qputenv("TRIBUTRA_WINDIR", QDir::toNativeSeparators(demo.settingsFolder()).toLocal8Bit());
+    QDir::setCurrent(demo.settingsFolder());
 }
 
-int runApplication(int argc, char* argv[]) {
+int buildDemonstration(const QString& folder) {
+    const Demonstration demo(folder);
+    demo.build();
+    QTextStream(stdout) << "Demostración en " << QDir::toNativeSeparators(demo.settingsFolder())
+                        << "\n"
+                        << "Para abrirla: TRIBUTRA_WINDIR="
+                        << QDir::toNativeSeparators(demo.settingsFolder()) << " tributra\n";
+    return 0;
+}
+
+int runWindow(QApplication& app, GuiPrompts& prompts) {
+    TDMMain dm(prompts);
+    DataModules modules(dm);
+    FormManager forms(dm, modules);
+    TFMain main(dm, forms);
+    if (dm.terminating())
+        return 1;
+    // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
+    main.setGeometry(main.screen()->availableGeometry());
+    main.showMaximized();
+    return app.exec();
+}
+
+int runApplication(int argc, char* argv[], const QString& demoFolder) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tributra"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tributra 2018"));
@@ -39,18 +66,30 @@ int runApplication(int argc, char* argv[]) {
     app.installEventFilter(&enterAsTab);
     GuiPrompts prompts;
     try {
-        TDMMain dm(prompts);
-        DataModules modules(dm);
-        FormManager forms(dm, modules);
-        TFMain main(dm, forms);
-        if (dm.terminating())
-            return 1;
-        // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
-        main.setGeometry(main.screen()->availableGeometry());
-        main.showMaximized();
-        return app.exec();
+        if (!demoFolder.isEmpty()) {
+            const Demonstration demo(demoFolder);
+            demo.build();
+            useDemonstration(demo);
+        }
+        return runWindow(app, prompts);
     } catch (const tributra::Error& e) {
         prompts.error(e.text());
+        return 1;
+    }
+}
+
+// Commands for scripts, without a window.
+int runCommand(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    try {
+        if (args.size() == 3 && args[1] == u"--init-db")
+            return initDatabase(args[2]);
+        if (args.size() == 4 && args[1] == u"--demo" && args[3] == u"--no-window")
+            return buildDemonstration(args[2]);
+        return usage();
+    } catch (const tributra::Error& e) {
+        QTextStream(stderr) << e.text() << "\n";
         return 1;
     }
 }
@@ -58,14 +97,9 @@ int runApplication(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1) {
-        QCoreApplication app(argc, argv);
-        try {
-            return runCommand(app.arguments());
-        } catch (const tributra::Error& e) {
-            QTextStream(stderr) << e.text() << "\n";
-            return 1;
-        }
-    }
-    return runApplication(argc, argv);
+    if (argc == 1)
+        return runApplication(argc, argv, QString());
+    if (argc == 3 && QByteArray(argv[1]) == "--demo")
+        return runApplication(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return runCommand(argc, argv);
 }

@@ -5,6 +5,8 @@
 
 #include <QScreen>
 
+#include <algorithm>
+
 framework::Prompts& FormManager::prompts() const {
     return main_.prompts();
 }
@@ -27,8 +29,9 @@ void FormManager::open(const std::type_index& key, QWidget* form, QAction* sende
 void FormManager::place(QWidget& form) {
     const QRect screen = form.screen()->availableGeometry();
     if (form.property("centrado").toBool()) {
-        form.adjustSize();
-        form.move(screen.center() - form.rect().center());
+        form.resize(form.size().expandedTo(form.sizeHint()));
+        const QPoint centred = screen.center() - form.rect().center();
+        form.move(std::max(centred.x(), screen.left()), std::max(centred.y(), screen.top()));
         return;
     }
     if (screen.width() < form.width() + nextLeft_)

@@ -128,15 +128,18 @@ TFMContribuyentes::TFMContribuyentes(FormManager& manager)
     edit(bottom, QStringLiteral("Firmante declaración"), QStringLiteral("FIRMANTE"), alpha);
     edit(bottom, QStringLiteral("Cargo"), QStringLiteral("CARGO"), alpha);
 
+    for (QFormLayout* f : {top, id, ot, bottom})
+        f->setVerticalSpacing(3);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(identification, 3);
-    columns->addWidget(others, 2);
+    columns->addWidget(identification, 1);
+    columns->addWidget(others, 1);
     auto* card = new QVBoxLayout(PEMain);
     card->addLayout(top);
     card->addLayout(columns);
     card->addLayout(bottom);
     card->addStretch();
 
+    resize(960, 660);
     NavMain->InsertaControl = EContribuyente;
     NavMain->EditaControl = EAdministracion;
     DBGMain->setColumns({{QStringLiteral("CONTRIBUYENTE"), QStringLiteral("Número"), 80},

@@ -1,0 +1,124 @@
+#include "taxpayers/Demonstration.h"
+
+#include "config/AdminAccount.h"
+#include "db/Database.h"
+#include "db/Statement.h"
+#include "db/Transaction.h"
+#include "platform/IniFile.h"
+#include "schema/AccountingSample.h"
+#include "schema/SystemDatabase.h"
+#include "util/Error.h"
+#include "util/UUtiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+using Kind = schema::AccountingSample::Taxpayer;
+
+struct DemoTaxpayer {
+    int number;
+    const char* nif;
+    const char* surnames;
+    const char* name;
+    const char* street;
+    const char* postalCode;
+    const char* town;
+    const char* province;
+    const char* office;
+    const char* signer;
+    const char* position;
+    const char* accounting; // the accounting database's file, or none
+    Kind kind;
+};
+
+const DemoTaxpayer kTaxpayers[] = {
+    {1, "B30123456", "TALLERES DEL SEGURA SL", "", "DEL CARMEN", "30002", "MURCIA", "MURCIA",
+     "30600", "ANTONIO GOMEZ SOLER", "ADMINISTRADOR", "conta_empresa.fdb", Kind::Company},
+    {2, "48123456G", "MARTINEZ NAVARRO", "ELENA", "GRAN VIA", "30004", "MURCIA", "MURCIA", "30600",
+     "ELENA MARTINEZ NAVARRO", "TITULAR", "conta_autonomo.fdb", Kind::SelfEmployed},
+    {3, "22987654T", "SANCHEZ PUJANTE", "JOSE", "MAYOR", "30201", "CARTAGENA", "MURCIA", "30601",
+     "JOSE SANCHEZ PUJANTE", "TITULAR", "conta_arrendador.fdb", Kind::Landlord},
+    {4, "27456789N", "LOPEZ RUIZ", "CARMEN", "DE LA PAZ", "30800", "LORCA", "MURCIA", "30602",
+     "CARMEN LOPEZ RUIZ", "TITULAR", nullptr, Kind::Company},
+};
+
+} // namespace
+
+Demonstration::Demonstration(const QString& folder) : folder_(QDir(folder).absolutePath()) {}
+
+QString Demonstration::systemDatabase() const {
+    return QDir(folder_).filePath(QStringLiteral("Tribra18.gdb"));
+}
+
+void Demonstration::build() const {
+    if (!QDir().mkpath(folder_))
+        throw tributra::Error(QStringLiteral("No se puede crear la carpeta %1").arg(folder_));
+    if (!QFileInfo::exists(systemDatabase())) {
+        for (const DemoTaxpayer& t : kTaxpayers) {
+            if (!t.accounting)
+                continue;
+            const QString path = QDir(folder_).filePath(QString::fromLatin1(t.accounting));
+            QFile::remove(path); // a half-built one from an interrupted run
+            schema::AccountingSample({t.kind, 10, unsigned(t.number)})
+                .create(path, config::adminParams());
+        }
+        schema::createSystemDatabase(systemDatabase(), config::adminParams());
+        addTaxpayers();
+    }
+    writeSettings();
+}
+
+void Demonstration::addTaxpayers() const {
+    db::Database database;
+    database.setDatabaseName(systemDatabase());
+    database.setParams(config::adminParams());
+    database.open();
+    db::Transaction transaction(database);
+    db::Statement insert(database, transaction);
+    insert.setSql(QStringLiteral("insert into T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, "
+                                 "NOMBRE, SIGLAS, DOMICILIO, NUMERO, COD_POSTAL, "
+                                 "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
+                                 "PARTICIPACION, CUENTA_PF, ADMINISTRACION, "
+                                 "SIN_ACTIVIDAD, FIRMANTE, CARGO, IBAN) values (:CONTRIBUYENTE, "
+                                 ":NIF, :APELLIDOS, :NOMBRE, 'CL', :DOMICILIO, "
+                                 "'12', :COD_POSTAL, :MUNICIPIO, :PROVINCIA, '968000000', 2, :CCC, "
+                                 ":FICHERO_CTBLE, 100, :CUENTA_PF, "
+                                 ":ADMINISTRACION, 0, :FIRMANTE, :CARGO, :IBAN)"));
+    for (const DemoTaxpayer& t : kTaxpayers) {
+        const QString ccc = QStringLiteral("2100041845020005%1").arg(t.number, 4, 10, QChar(u'0'));
+        insert.setParam(QStringLiteral("CONTRIBUYENTE"), t.number);
+        insert.setParam(QStringLiteral("NIF"), QString::fromLatin1(t.nif));
+        insert.setParam(QStringLiteral("APELLIDOS"), QString::fromLatin1(t.surnames));
+        insert.setParam(QStringLiteral("NOMBRE"), QString::fromLatin1(t.name));
+        insert.setParam(QStringLiteral("DOMICILIO"), QString::fromLatin1(t.street));
+        insert.setParam(QStringLiteral("COD_POSTAL"), QString::fromLatin1(t.postalCode));
+        insert.setParam(QStringLiteral("MUNICIPIO"), QString::fromLatin1(t.town));
+        insert.setParam(QStringLiteral("PROVINCIA"), QString::fromLatin1(t.province));
+        insert.setParam(QStringLiteral("CCC"), ccc);
+        insert.setParam(QStringLiteral("IBAN"), UUtiles::CalculaIBAN(ccc, QStringLiteral("ES")));
+        insert.setParam(QStringLiteral("FICHERO_CTBLE"),
+                        t.accounting
+                            ? QVariant(QDir(folder_).filePath(QString::fromLatin1(t.accounting)))
+                            : QVariant());
+        insert.setParam(QStringLiteral("CUENTA_PF"),
+                        t.kind == Kind::SelfEmployed && t.accounting
+                            ? QVariant(schema::AccountingSample::instalmentAccount())
+                            : QVariant());
+        insert.setParam(QStringLiteral("ADMINISTRACION"), QString::fromLatin1(t.office));
+        insert.setParam(QStringLiteral("FIRMANTE"), QString::fromLatin1(t.signer));
+        insert.setParam(QStringLiteral("CARGO"), QString::fromLatin1(t.position));
+        insert.execute();
+    }
+    transaction.commit();
+    database.close();
+}
+
+void Demonstration::writeSettings() const {
+    platform::IniFile ini(QDir(folder_).filePath(QStringLiteral("Tribra18.ini")));
+    ini.writeString(QStringLiteral("Datos"), QStringLiteral("BaseDeDatos"),
+                    QDir::toNativeSeparators(systemDatabase()));
+    ini.writeString(QStringLiteral("Datos"), QStringLiteral("Servidor"), QStringLiteral("LOCAL"));
+    ini.writeString(QStringLiteral("Datos"), QStringLiteral("Protocolo"), QString());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// A demonstration office in a folder: a system database with a company, a self-employed
+// person, a landlord and a taxpayer without accounting, each of the first three with a
+// generated accounting database of its own, and the settings file that points there.
+class Demonstration {
+public:
+    explicit Demonstration(const QString& folder);
+
+    // Builds what is missing; a demonstration already there is kept as it is.
+    void build() const;
+    QString systemDatabase() const;
+    // The folder to point TRIBUTRA_WINDIR at: it holds the demonstration's settings.
+    const QString& settingsFolder() const { return folder_; }
+
+private:
+    void addTaxpayers() const;
+    void writeSettings() const;
+
+    QString folder_;
+};
