@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,6 +44,7 @@ TFormBusqueda::TFormBusqueda(db::Database& database, db::Transaction& transactio
     DBGCampos->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGCampos->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGCampos->verticalHeader()->hide();
+    DBGCampos->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     DBGCampos->horizontalHeader()->setStretchLastSection(true);
     auto* BtOk = new QPushButton(QStringLiteral("Aceptar"));
     BtOk->setObjectName(QStringLiteral("BtOk"));
@@ -170,11 +172,15 @@ void TFormBusqueda::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+// The caret after what was typed, nothing selected: the next key goes on with it. Queued,
+// since the dialog's own first focus selects the text.
 void TFormBusqueda::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Edt_valor->setFocus();
-    Edt_valor->deselect();
-    Edt_valor->end(false);
+    QTimer::singleShot(0, this, [this] {
+        Edt_valor->setFocus(Qt::OtherFocusReason);
+        Edt_valor->deselect();
+        Edt_valor->end(false);
+    });
 }
 
 QString TFormBusqueda::chosen(const QString& column) const {
