@@ -51,6 +51,7 @@ TEST_F(RegisterFormTest, F2SearchesThePrefixAndReturnsTheChosenCode) {
         [&](TFormBusqueda& dialog) {
             seen = shown(dialog.DBGCampos);
             EXPECT_EQ(dialog.searchColumn(), QStringLiteral("CODIGO"));
+            dialog.Edt_valor->clear();
             QTest::keyClicks(dialog.Edt_valor,
                              QStringLiteral("GARCIA P")); // letters: the name column
             EXPECT_EQ(dialog.searchColumn(), QStringLiteral("TITULO"));
