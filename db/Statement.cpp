@@ -43,11 +43,6 @@ void Statement::setSql(const QString& sql) {
     values_ = QVector<QVariant>(distinctNames_.size());
 }
 
-void Statement::setTransaction(Transaction& transaction) {
-    close();
-    transaction_ = &transaction;
-}
-
 int Statement::paramIndex(const QString& name) const {
     return int(distinctNames_.indexOf(name.toUpper()));
 }
@@ -68,10 +63,6 @@ QVariant Statement::param(const QString& name) const {
     if (i < 0)
         throw Error(QStringLiteral("Parámetro desconocido: %1").arg(name));
     return values_[i];
-}
-
-void Statement::clearParams() {
-    values_.fill(QVariant());
 }
 
 bool Statement::prepared() const {

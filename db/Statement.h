@@ -34,7 +34,6 @@ public:
     void setSql(const QString& sql);
     const QString& sql() const { return sql_; }
     Transaction& transaction() const { return *transaction_; }
-    void setTransaction(Transaction& transaction);
 
     // Distinct parameter names, upper case, in order of first appearance.
     const QStringList& paramNames() const { return distinctNames_; }
@@ -42,7 +41,6 @@ public:
     // Names compare case-insensitively; an unknown name is an error, never ignored.
     void setParam(const QString& name, const QVariant& value);
     QVariant param(const QString& name) const;
-    void clearParams();
 
     void prepare();
     // A select opens its cursor and reads the first row; eof() tells whether one came.
