@@ -8,6 +8,7 @@
 #include "framework/UserCommand.h"
 #include "platform/Calculator.h"
 #include "taxpayers/TFMContribuyentes.h"
+#include "taxpayers/TFMImportaDatos.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,7 +62,13 @@ void TFMain::buildMenu() {
     QMenu* archivos = menuBar()->addMenu(QStringLiteral("&Archivos"));
     archivos->addAction(AContribuyentes);
     archivos->addSeparator();
-    archivos->addAction(newAction("AImportaDatos", QStringLiteral("Importa Datos")));
+    QAction* AImportaDatos = newAction("AImportaDatos", QStringLiteral("Importa Datos"));
+    AImportaDatos->setEnabled(true);
+    connect(AImportaDatos, &QAction::triggered, this, [this] {
+        TFMImportaDatos dialog(dm_, this);
+        dialog.exec();
+    });
+    archivos->addAction(AImportaDatos);
     archivos->addAction(newAction("AImpCtb", QStringLiteral("Importa contribuyentes")));
     archivos->addAction(newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria")));
     archivos->addSeparator();

@@ -35,6 +35,8 @@ void addParams(client::Status* st, IXpbBuilder* dpb, const QStringList& lines) {
             dpb->insertString(st, isc_dpb_password, value.constData());
         else if (name == u"sql_role_name")
             dpb->insertString(st, isc_dpb_sql_role_name, value.constData());
+        else if (name == u"force_write" && (value == "0" || value == "1"))
+            dpb->insertInt(st, isc_dpb_force_write, value == "1");
         else
             throw Error(QStringLiteral("Parámetro de conexión desconocido: %1").arg(name));
     }

@@ -182,4 +182,22 @@ TEST_F(StatementTest, StatementsPrepareAgainAfterAReconnection) {
     EXPECT_TRUE(database.answers());
 }
 
+TEST_F(StatementTest, ForcedWritesFollowTheConnectionParameter) {
+    const QStringList params = database.params();
+    for (const char* value : {"0", "1"}) {
+        database.close();
+        database.setParams(params + QStringList{QStringLiteral("force_write=") + value});
+        database.open();
+        db::Statement q(database, transaction);
+        q.setSql(QStringLiteral("select MON$FORCED_WRITES from MON$DATABASE"));
+        q.execute();
+        EXPECT_EQ(q.field(0).asInteger(), QByteArray(value).toInt());
+        q.close();
+        transaction.commit();
+    }
+    database.close();
+    database.setParams(params + QStringList{QStringLiteral("force_write=on")});
+    EXPECT_THROW(database.open(), db::Error);
+}
+
 } // namespace
