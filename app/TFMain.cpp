@@ -8,6 +8,7 @@
 #include "framework/UserCommand.h"
 #include "platform/Calculator.h"
 #include "taxpayers/TFMContribuyentes.h"
+#include "taxpayers/TFMImportaCont.h"
 #include "taxpayers/TFMImportaDatos.h"
 
 #include <QAction>
@@ -69,7 +70,13 @@ void TFMain::buildMenu() {
         dialog.exec();
     });
     archivos->addAction(AImportaDatos);
-    archivos->addAction(newAction("AImpCtb", QStringLiteral("Importa contribuyentes")));
+    QAction* AImpCtb = newAction("AImpCtb", QStringLiteral("Importa contribuyentes"));
+    AImpCtb->setEnabled(true);
+    connect(AImpCtb, &QAction::triggered, this, [this] {
+        TFMImportaCont dialog(dm_, this);
+        dialog.exec();
+    });
+    archivos->addAction(AImpCtb);
     archivos->addAction(newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria")));
     archivos->addSeparator();
     archivos->addAction(ASalir);

@@ -57,7 +57,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
         return static_cast<QMenu*>(nullptr);
     };
     EXPECT_EQ(visibleItems(menu("&Archivos")),
-              (QStringList{"Contribuyentes", "-", "Importa Datos", "Importa contribuyentes (off)",
+              (QStringList{"Contribuyentes", "-", "Importa Datos", "Importa contribuyentes",
                            "Importa Memoria (off)", "-", "Salir de la aplicación"}));
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
               (QStringList{"Modelo 111 (off)", "Modelo 115 (off)", "Modelo 123 (off)", "-",
