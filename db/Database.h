@@ -24,7 +24,8 @@ public:
 
     void setDatabaseName(const QString& name) { name_ = name; }
     const QString& databaseName() const { return name_; }
-    // Connection parameters as name=value lines: user_name, password, sql_role_name.
+    // Connection parameters as name=value lines: user_name, password, sql_role_name,
+    // force_write (0 or 1: whether every write waits for the disk).
     void setParams(const QStringList& lines) { params_ = lines; }
     const QStringList& params() const { return params_; }
 
