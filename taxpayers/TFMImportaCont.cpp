@@ -68,11 +68,9 @@ TFMImportaCont::TFMImportaCont(TDMMain& dm, QWidget* parent)
     layout->addWidget(memo);
     layout->addLayout(fichero);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(520);
+    resize(600, 300);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
         move(screen->availableGeometry().center() - rect().center());
     }
 }
