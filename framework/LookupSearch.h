@@ -4,6 +4,7 @@
 
 #include <QPalette>
 
+#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -18,11 +19,17 @@ struct LookupChoice {
     QString description;
 };
 
-// Opens the search dialog of a lookup on the text typed so far; nothing when the user
-// cancelled or chose no row.
+// Opens the search dialog of a lookup on the text typed so far, after onBusqueda; nothing
+// when the lookup lacks its table or columns, or the user cancelled or chose no row.
 std::optional<LookupChoice> searchLookup(db::Database& database, db::Transaction& transaction,
                                          framework::Prompts& prompts, const Lookup& lookup,
-                                         const QString& typed, QWidget* parent);
+                                         const QString& typed,
+                                         const std::function<void()>& onBusqueda, QWidget* parent);
+
+// The companion edit shows the code's description (empty for no code or an unknown one);
+// a database error is shown and the companion keeps what it had.
+void showDescription(QLineEdit* companion, db::Database& database, db::Transaction& transaction,
+                     framework::Prompts& prompts, const Lookup& lookup, const QString& code);
 
 // The description beside a lookup edit: read-only, out of the tab order, empty, shaded.
 void makeCompanion(QLineEdit& edit, QPalette::ColorRole shade);

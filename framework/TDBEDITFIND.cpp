@@ -20,13 +20,9 @@ void TDBEDITFIND::setLookUpEdit(QLineEdit* edit) {
 }
 
 bool TDBEDITFIND::BuscaValor() {
-    if (!lookup.searchable())
-        return false;
-    if (OnBusqueda)
-        OnBusqueda();
     db::DataSet& ds = link().dataSet();
-    const auto chosen =
-        searchLookup(ds.database(), ds.transaction(), link().prompts(), lookup, text(), window());
+    const auto chosen = searchLookup(ds.database(), ds.transaction(), link().prompts(), lookup,
+                                     text(), OnBusqueda, window());
     if (!chosen)
         return false;
     enterText(chosen->code);
@@ -34,16 +30,8 @@ bool TDBEDITFIND::BuscaValor() {
 }
 
 void TDBEDITFIND::MuestraDescripcion() {
-    if (!LookUpEdit || lookup.LookUpFieldText.isEmpty())
-        return;
-    if (text().isEmpty()) {
-        LookUpEdit->clear(); // no code, no description left from the one before
-        return;
-    }
     db::DataSet& ds = link().dataSet();
-    framework::runCommand(link().prompts(), [&] {
-        LookUpEdit->setText(lookup.describe(ds.database(), ds.transaction(), text()));
-    });
+    showDescription(LookUpEdit, ds.database(), ds.transaction(), link().prompts(), lookup, text());
 }
 
 void TDBEDITFIND::keyPressEvent(QKeyEvent* event) {

@@ -19,11 +19,8 @@ void TEditFind::setLookUpEdit(QLineEdit* edit) {
 }
 
 bool TEditFind::BuscaValor() {
-    if (!lookup.searchable())
-        return false;
-    if (OnBusqueda)
-        OnBusqueda();
-    const auto chosen = searchLookup(database_, transaction_, prompts_, lookup, text(), window());
+    const auto chosen =
+        searchLookup(database_, transaction_, prompts_, lookup, text(), OnBusqueda, window());
     if (!chosen)
         return false;
     setText(chosen->code);
@@ -33,11 +30,7 @@ bool TEditFind::BuscaValor() {
 }
 
 void TEditFind::MuestraDescripcion() {
-    if (!LookUpEdit || lookup.CampoRetorno.isEmpty() || lookup.LookUpFieldText.isEmpty())
-        return;
-    framework::runCommand(prompts_, [this] {
-        LookUpEdit->setText(lookup.describe(database_, transaction_, text()));
-    });
+    showDescription(LookUpEdit, database_, transaction_, prompts_, lookup, text());
 }
 
 void TEditFind::keyPressEvent(QKeyEvent* event) {
