@@ -3,12 +3,12 @@
 #include "config/TDMMain.h"
 #include "framework/ErrorList.h"
 #include "framework/Prompts.h"
+#include "platform/FileCopy.h"
 #include "platform/WindowsPaths.h"
 #include "util/Error.h"
 #include "util/UUtiles.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -52,6 +52,29 @@ void TDMBase::DataModuleCreate() {
 
 void TDMBase::QMaestroAfterPost(db::DataSet& dataSet) {
     dataSet.transaction().commitRetaining();
+}
+
+void TDMBase::setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
+                          KeyUpdate keyUpdate) {
+    QStringList values, assignments, oldKey, newKey;
+    for (const QString& c : columns) {
+        values << u':' + c;
+        if (keyUpdate == KeyUpdate::Written || !key.contains(c))
+            assignments << QStringLiteral("%1 = :%1").arg(c);
+    }
+    for (const QString& k : key) {
+        oldKey << QStringLiteral("%1 = :OLD_%1").arg(k);
+        newKey << QStringLiteral("%1 = :%1").arg(k);
+    }
+    const QString where = oldKey.join(QStringLiteral(" and "));
+    QMaestro.setInsertSql(QStringLiteral("insert into %1 (%2) values (%3)")
+                              .arg(table, columns.join(QStringLiteral(", ")),
+                                   values.join(QStringLiteral(", "))));
+    QMaestro.setModifySql(QStringLiteral("update %1 set %2 where %3")
+                              .arg(table, assignments.join(QStringLiteral(", ")), where));
+    QMaestro.setDeleteSql(QStringLiteral("delete from %1 where %2").arg(table, where));
+    QMaestro.setRefreshSql(QStringLiteral("select * from %1 where %2")
+                               .arg(table, newKey.join(QStringLiteral(" and "))));
 }
 
 void TDMBase::FiltraMaestro(const QString& texto, const QString& campoNumerico,
@@ -141,13 +164,6 @@ void TDMBase::CopiaFichero(const QString& nombre) {
          nombre, QStringLiteral("Fichero TXT (*.txt)|*.txt"), QStringLiteral("txt")});
     if (target.isEmpty())
         return;
-    // Copied beside the target first, so a failed copy never costs the file already there.
-    const QString source = QDir(DMMain.DirectorioTrabajo()).filePath(nombre);
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(source, partial) || (QFile::exists(target) && !QFile::remove(target)) ||
-        !QFile::rename(partial, target)) {
-        QFile::remove(partial);
+    if (!platform::replaceFile(QDir(DMMain.DirectorioTrabajo()).filePath(nombre), target))
         prompts.information(QStringLiteral("No se puede guardar el fichero"));
-    }
 }

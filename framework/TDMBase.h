@@ -5,6 +5,7 @@
 #include "db/Transaction.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -50,6 +51,11 @@ public:
     db::DataSet xAgencia;
 
 protected:
+    // The master's insert, modify, delete and refresh statements over the columns of
+    // its table, the row addressed by its key as it was before the edit (OLD_).
+    enum class KeyUpdate { Kept, Written };
+    void setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
+                     KeyUpdate keyUpdate);
     // Derived modules list their own datasets, so that leaving the last form asks
     // about their edits too.
     void addDataSet(db::DataSet& dataSet) { dataSets_.push_back(&dataSet); }

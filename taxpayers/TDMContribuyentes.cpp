@@ -5,35 +5,20 @@
 
 namespace {
 
-const QString kColumns = QStringLiteral("CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, SIGLAS, DOMICILIO, "
-                                        "NUMERO, ESCALERA, PISO, PUERTA, COD_POSTAL, "
-                                        "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
-                                        "PARTICIPACION, CUENTA_PF, TITULO, ADMINISTRACION, "
-                                        "SIN_ACTIVIDAD, PERSONA, FIRMANTE, CARGO, LETRAS, IBAN");
-
-// ":A, :B" or "A = :A, B = :B" over the columns, the key left out where asked.
-QString columnList(const QString& pattern, bool withKey) {
-    QStringList parts;
-    for (const QString& c : kColumns.split(QStringLiteral(", ")))
-        if (withKey || c != u"CONTRIBUYENTE")
-            parts << pattern.arg(c);
-    return parts.join(QStringLiteral(", "));
-}
+const QStringList kColumns = QStringLiteral("CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, SIGLAS, DOMICILIO, "
+                                            "NUMERO, ESCALERA, PISO, PUERTA, COD_POSTAL, "
+                                            "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
+                                            "PARTICIPACION, CUENTA_PF, TITULO, ADMINISTRACION, "
+                                            "SIN_ACTIVIDAD, PERSONA, FIRMANTE, CARGO, LETRAS, IBAN")
+                                 .split(QStringLiteral(", "));
 
 } // namespace
 
 TDMContribuyentes::TDMContribuyentes(TDMMain& main) : TDMBase(main) {
     QMaestro.setSelectSql(
         QStringLiteral("select * from T_CONTRIBUYENTES\norder by contribuyente desc"));
-    QMaestro.setInsertSql(QStringLiteral("insert into T_CONTRIBUYENTES (%1) values (%2)")
-                              .arg(kColumns, columnList(QStringLiteral(":%1"), true)));
-    QMaestro.setModifySql(
-        QStringLiteral("update T_CONTRIBUYENTES set %1 where CONTRIBUYENTE = :OLD_CONTRIBUYENTE")
-            .arg(columnList(QStringLiteral("%1 = :%1"), false)));
-    QMaestro.setDeleteSql(
-        QStringLiteral("delete from T_CONTRIBUYENTES where CONTRIBUYENTE = :OLD_CONTRIBUYENTE"));
-    QMaestro.setRefreshSql(
-        QStringLiteral("select * from T_CONTRIBUYENTES where CONTRIBUYENTE = :CONTRIBUYENTE"));
+    setWriteSql(QStringLiteral("T_CONTRIBUYENTES"), kColumns, {QStringLiteral("CONTRIBUYENTE")},
+                KeyUpdate::Kept);
     QMaestro.onNewRecord = [this](db::DataSet&) { QMaestroNewRecord(); };
     QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
     // The schema writes the title: read the row back so lists show it at once.

@@ -1,0 +1,211 @@
+#include "returns/periodic/PeriodicReturn.h"
+
+#include "config/TDMMain.h"
+#include "db/ChangeEventsOff.h"
+#include "db/Error.h"
+#include "framework/Prompts.h"
+#include "platform/FileCopy.h"
+#include "platform/WindowsPaths.h"
+#include "returns/periodic/TelematicFile.h"
+#include "util/Error.h"
+#include "util/Win1252.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace {
+
+const QString kContribuyente = QStringLiteral("CONTRIBUYENTE");
+const QString kPeriodo = QStringLiteral("PERIODO");
+
+// Closes the accounting connection on every way out of a capture.
+class AccountingSession {
+public:
+    explicit AccountingSession(db::Database& database) : database_(database) {}
+    ~AccountingSession() {
+        try {
+            database_.close();
+        } catch (const db::Error&) {
+            // A connection that cannot even close is reopened by the next capture.
+        }
+    }
+    AccountingSession(const AccountingSession&) = delete;
+    AccountingSession& operator=(const AccountingSession&) = delete;
+
+private:
+    db::Database& database_;
+};
+
+} // namespace
+
+PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
+    : TDMBase(main), xContribuyente(main.Database, TLocal), model_(std::move(model)) {
+    QMaestro.setSelectSql(QStringLiteral("select * from %1 where contribuyente = :contribuyente "
+                                         "and periodo = :periodo")
+                              .arg(model_.tabla));
+    setWriteSql(model_.tabla, model_.campos, {kContribuyente, kPeriodo}, KeyUpdate::Written);
+    xContribuyente.setSelectSql(QStringLiteral("select NIF, APELLIDOS, NOMBRE from T_CONTRIBUYENTES "
+                                               "where contribuyente = :contribuyente"));
+    xContribuyente.setMaster(&QMaestro);
+    addDataSet(xContribuyente);
+
+    QMaestro.onNewRecord = [this](db::DataSet&) {
+        db::ChangeEventsOff quietTaxpayer(campo(kContribuyente));
+        db::ChangeEventsOff quietPeriod(campo(kPeriodo));
+        QMaestroNewRecord();
+    };
+    QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
+    // The look-ups follow the master from its first open on.
+    QMaestro.afterOpen = [this](db::DataSet&) {
+        for (db::DataSet* detail : {&xAgencia, &xContribuyente})
+            if (!detail->active())
+                detail->open();
+    };
+    QMaestro.onFieldChange({kContribuyente}, [this](db::Field&) { QMaestroCONTRIBUYENTEChange(); });
+    QMaestro.onFieldChange({kPeriodo}, [this](db::Field&) { QMaestroPERIODOChange(); });
+}
+
+void PeriodicReturn::QMaestroPERIODOChange() {
+    db::ChangeEventsOff quiet(campo(kPeriodo));
+    const db::Field& contribuyente = campo(kContribuyente);
+    contribuyente_ = contribuyente.isNull() ? std::nullopt : std::optional(contribuyente.asInteger());
+    periodo_ = campo(kPeriodo).asString();
+    BuscaDeclaracion();
+}
+
+bool PeriodicReturn::BuscaDeclaracion() {
+    QMaestro.close();
+    QMaestro.setParam(kContribuyente, contribuyente_ ? QVariant(*contribuyente_) : QVariant());
+    QMaestro.setParam(kPeriodo, periodo_);
+    QMaestro.open();
+    if (!QMaestro.isEmpty()) {
+        QMaestro.edit();
+        return true;
+    }
+    QMaestro.append();
+    if (contribuyente_)
+        campo(kContribuyente).setAsInteger(*contribuyente_);
+    campo(kPeriodo).setAsString(periodo_);
+    return false;
+}
+
+void PeriodicReturn::QMaestroCONTRIBUYENTEChange() {
+    for (db::DataSet* lookUp : {&xAgencia, &xContribuyente}) {
+        lookUp->close();
+        lookUp->open();
+    }
+    DatosContribuyente();
+}
+
+bool PeriodicReturn::leeContribuyente(const QString& sql,
+                                      const std::function<void(db::Statement&)>& copia) {
+    QGen.close();
+    QGen.setSql(sql);
+    QGen.setParam(kContribuyente, campo(kContribuyente).variant());
+    QGen.execute();
+    const bool found = !QGen.eof();
+    if (found)
+        copia(QGen);
+    QGen.close();
+    QGen.transaction().commitRetaining();
+    return found;
+}
+
+// A return of no registered taxpayer could never be filed.
+void PeriodicReturn::QMaestroBeforePost() {
+    if (!leeContribuyente(QStringLiteral("select contribuyente from t_contribuyentes "
+                                         "where contribuyente = :contribuyente"),
+                          [](db::Statement&) {}))
+        throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
+}
+
+bool PeriodicReturn::CapturaContabilidad() {
+    if (!DMMain.AbreContabilidad(campo(kContribuyente).asInteger()))
+        return false;
+    AccountingSession session(DMMain.DBConta);
+    xDatosConta.close();
+    xDatosConta.open();
+    AsignaCasillas();
+    xDatosConta.close();
+    return true;
+}
+
+QString PeriodicReturn::ComponeFichero() {
+    TelematicFile file{model_.modelo, kEjercicio, campo(kPeriodo).asString(), model_.sufijoPeriodo,
+                       model_.version, {}};
+    for (const Pagina& pagina : ComponePaginas()) {
+        if (pagina.texto.size() != pagina.longitud)
+            throw tributra::Error(
+                QStringLiteral(" Longitud de la página %1 incorrecta").arg(pagina.numero));
+        file.paginas << pagina.texto;
+    }
+    return file.text();
+}
+
+QString PeriodicReturn::ficheroImpresion() const {
+    return QStringLiteral("mod%1.txt").arg(model_.modelo);
+}
+
+QString PeriodicReturn::directorioDestino() const {
+    return platform::nativePath(
+        QStringLiteral("c:\\aeat\\%1_%2").arg(model_.modelo).arg(kEjercicio));
+}
+
+QString PeriodicReturn::nombreCopia() {
+    xContribuyente.close();
+    xContribuyente.open();
+    return QStringLiteral("%1_%2%3.%4")
+        .arg(xContribuyente.field(QStringLiteral("APELLIDOS")).asString().trimmed(),
+             campo(kPeriodo).asString(), model_.sufijoPeriodo, model_.modelo);
+}
+
+bool PeriodicReturn::GrabaDeclaracion() {
+    const QString texto = ComponeFichero();
+    framework::Prompts& prompts = DMMain.prompts();
+    const QString impresion = QDir(DMMain.DirectorioTrabajo()).filePath(ficheroImpresion());
+    // Written aside and renamed into place: a failed write leaves no half file behind.
+    QSaveFile file(impresion);
+    if (!file.open(QIODevice::WriteOnly) || file.write(util::toWin1252(texto) + "\r\n") < 0 ||
+        !file.commit()) {
+        prompts.information(model_.errorFichero);
+        return false;
+    }
+    destino_ = directorioDestino();
+    QDir().mkdir(destino_); // only the last level: the agency's own folder must be there
+    if (!platform::replaceFile(impresion, QDir(destino_).filePath(nombreCopia())))
+        prompts.information(QStringLiteral("No se ha podido copiar el archivo en :") +
+                            QDir::toNativeSeparators(destino_));
+    return true;
+}
+
+bool PeriodicReturn::GeneraFichero() {
+    framework::Prompts& prompts = DMMain.prompts();
+    if (!GrabaDeclaracion()) {
+        prompts.information(QStringLiteral("Error en la grabación de archivo"));
+        return false;
+    }
+    prompts.information(QStringLiteral("Declaración grabada para su validación/presentacion\nEn : ") +
+                        QDir::toNativeSeparators(QDir(destino_).filePath(nombreCopia())));
+    return true;
+}
+
+bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura) {
+    if (!model_.periodos.contains(periodo))
+        throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
+    if (QMaestro.editing())
+        QMaestro.cancel();
+    QMaestro.append();
+    campo(kContribuyente).setAsInteger(contribuyente);
+    if (xContribuyente.isEmpty())
+        throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
+    campo(kPeriodo).setAsString(periodo);
+    if (captura && !CapturaContabilidad()) {
+        QMaestro.cancel();
+        throw tributra::Error(
+            QStringLiteral("No se ha capturado nada: el contribuyente %1 no tiene fichero enlace "
+                           "contable o no se ha podido abrir")
+                .arg(contribuyente));
+    }
+    QMaestro.post();
+    return GeneraFichero();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The one-line file a periodic return is filed with: the opening tag, the AUX block,
+// the pages, the closing tag. The tags carry the model, the year and the period.
+struct TelematicFile {
+    QString modelo;        // "111"
+    int ejercicio = 0;     // 2018
+    QString periodo;       // as stored: "1T"
+    QString sufijoPeriodo; // after the period in the tags, for the models that add one
+    QString version;       // of the program, in the AUX block
+    QStringList paginas;
+
+    QString text() const;
+    // 311 characters; the developer's tax number at 84-92.
+    static QString bloqueAux(const QString& version);
+};

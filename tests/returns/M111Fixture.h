@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FakePrompts.h"
+#include "ScopedEnv.h"
+#include "TempDir.h"
+#include "TestMain.h"
+#include "returns/periodic/TDMM111.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+// Two taxpayers of the office: 12 pays by direct debit, is without activity, and has a
+// surname with double and trailing blanks; 13 pays in cash and has no account.
+inline const QString kTaxpayers = QStringLiteral(R"(
+INSERT INTO T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, FP, IBAN, SIN_ACTIVIDAD, ADMINISTRACION)
+VALUES (12, '12345678Z', 'GARCIA  DE LA FUENTE  ', 'ANA  MARIA', 3, 'ES9121000418450200051332', 1, '30600');
+INSERT INTO T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, FP) VALUES (13, 'B30000001', 'TALLERES DEL SEGURA SL', 1);
+)");
+
+// A workstation with model 111 open: its drive C holds the agency's folder "aeat".
+class M111Test : public ::testing::Test {
+protected:
+    explicit M111Test(const QString& setup = kTaxpayers) : test(setup) {}
+
+    void SetUp() override {
+        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
+        dm.DataModuleCreate();
+    }
+
+public:
+    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
+
+protected:
+    db::DataSet& record() { return dm.QMaestro; }
+
+    // A new record of the taxpayer and period, as the user starts one.
+    void choose(int taxpayer, const char* period) {
+        record().append();
+        box("CONTRIBUYENTE").setAsInteger(taxpayer);
+        box("PERIODO").setAsString(QString::fromLatin1(period));
+    }
+
+    QString agencyFile(const QString& name) const {
+        return drive.file(QStringLiteral("aeat/111_2018/") + name);
+    }
+    QString printFile() const { return test.work.file(QStringLiteral("mod111.txt")); }
+
+    static QByteArray read(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TempDir drive;
+    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
+    TestMain test;
+    TDMM111 dm{test.main};
+};
