@@ -7,6 +7,7 @@
 #include "framework/Prompts.h"
 #include "framework/UserCommand.h"
 #include "platform/Calculator.h"
+#include "returns/periodic/TFMM111.h"
 #include "taxpayers/TFMContribuyentes.h"
 #include "taxpayers/TFMImportaCont.h"
 #include "taxpayers/TFMImportaDatos.h"
@@ -82,7 +83,11 @@ void TFMain::buildMenu() {
     archivos->addAction(ASalir);
 
     QMenu* irpf = menuBar()->addMenu(QStringLiteral("I.R.P.F."));
-    irpf->addAction(newAction("AMod111", QStringLiteral("Modelo 111")));
+    QAction* AMod111 = newAction("AMod111", QStringLiteral("Modelo 111"));
+    AMod111->setEnabled(true);
+    connect(AMod111, &QAction::triggered, this,
+            [this, AMod111] { openForm([&] { forms_.MuestraFormulario<TFMM111>(AMod111); }); });
+    irpf->addAction(AMod111);
     irpf->addAction(newAction("AMod115", QStringLiteral("Modelo 115")));
     irpf->addAction(newAction("AMod123", QStringLiteral("Modelo 123")));
     irpf->addSeparator();

@@ -5,6 +5,8 @@
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
+#include "framework/TerminalPrompts.h"
+#include "returns/periodic/FileCommand.h"
 #include "schema/SystemDatabase.h"
 #include "taxpayers/Demonstration.h"
 #include "util/Error.h"
@@ -18,8 +20,18 @@
 namespace {
 
 int usage() {
-    QTextStream(stderr) << "Uso: tributra [--init-db RUTA | --demo CARPETA [--no-window]]\n";
+    QTextStream(stderr) << "Uso: tributra [--init-db RUTA | --demo CARPETA [--no-window]]\n"
+                        << "       " << FileCommand::usage() << "\n";
     return 2;
+}
+
+// A return's file from the terminal, on the database the settings name.
+int writeFile(const FileCommand& command) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    framework::TerminalPrompts prompts(out, err);
+    TDMMain dm(prompts);
+    return command.run(dm);
 }
 
 int initDatabase(const QString& path) {
@@ -87,6 +99,9 @@ int runCommand(int argc, char* argv[]) {
             return initDatabase(args[2]);
         if (args.size() == 4 && args[1] == u"--demo" && args[3] == u"--no-window")
             return buildDemonstration(args[2]);
+        if (args.size() > 1 && args[1] == u"fichero")
+            if (const auto command = FileCommand::parse(args.mid(2)))
+                return writeFile(*command);
         return usage();
     } catch (const tributra::Error& e) {
         QTextStream(stderr) << e.text() << "\n";

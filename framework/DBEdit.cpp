@@ -36,7 +36,12 @@ void DBEdit::showField() {
     const int longest = f && f->type() == db::FieldType::Text && f->size() > 0 ? f->size() : 32767;
     if (longest != maxLength()) // setting it sets the text again
         setMaxLength(longest);
-    setReadOnly(!link_->canModify());
+    setReadOnly(locked_ || !link_->canModify());
+}
+
+void DBEdit::setLocked(bool on) {
+    locked_ = on;
+    showField();
 }
 
 bool DBEdit::enterText(const QString& value) {
@@ -72,7 +77,7 @@ void DBEdit::keyPressEvent(QKeyEvent* event) {
         selectAll();
         return;
     }
-    if (changesText(event) && !link_->edit()) {
+    if (changesText(event) && (locked_ || !link_->edit())) {
         event->accept(); // a record that cannot be edited takes no typing
         return;
     }
@@ -85,7 +90,7 @@ void DBEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void DBEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (!link_->edit())
+    if (locked_ || !link_->edit())
         return;
     QLineEdit::inputMethodEvent(event);
 }

@@ -20,6 +20,8 @@ public:
            QWidget* parent = nullptr);
 
     void setPuntoToComa(bool on) { puntoToComa_ = on; }
+    // Read-only whatever the record allows, as a form keeps a box until a mode opens it.
+    void setLocked(bool on);
     // Shows the field in capitals, whatever was stored.
     void setUpperCase(bool on);
     DataLink& link() const { return *link_; }
@@ -41,5 +43,6 @@ private:
 
     DataLink* link_;
     bool puntoToComa_ = false;
+    bool locked_ = false;
     bool upperCase_ = false;
 };

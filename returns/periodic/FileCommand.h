@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TDMMain;
+
+// The telematic file of one return without a window, for the adviser who files a quarter
+// for many taxpayers and for scripts:
+//   tributra fichero 111 --contribuyente 12 --periodo 1T [--captura]
+struct FileCommand {
+    QString modelo;
+    int contribuyente = 0;
+    QString periodo;
+    bool captura = false;
+
+    // The arguments after "fichero"; nothing when they do not make a command.
+    static std::optional<FileCommand> parse(const QStringList& arguments);
+    static QString usage();
+    // 0 when the print file was written; 1 when not, the user told why.
+    int run(TDMMain& main) const;
+};

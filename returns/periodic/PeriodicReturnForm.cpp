@@ -1,0 +1,106 @@
+#include "returns/periodic/PeriodicReturnForm.h"
+
+#include "framework/DBEdit.h"
+#include "framework/TDBComboBoxVC.h"
+#include "framework/TDBEDITFIND.h"
+#include "framework/TDBNavigatorVC.h"
+#include "returns/periodic/PeriodicReturn.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& module,
+                                       const QStringList& periodos,
+                                       const QStringList& valoresPeriodo)
+    : TFModelos(manager, module) {
+    TBMain->addSeparator();
+    btTelematica = new QToolButton;
+    btTelematica->setObjectName(QStringLiteral("btTelematica"));
+    btTelematica->setText(QStringLiteral("Telemática"));
+    btTelematica->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    btTelematica->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    btTelematica->setToolTip(QStringLiteral("Genera fichero para su presentación por Internet"));
+    TBMain->addWidget(btTelematica);
+    connect(btTelematica, &QToolButton::clicked, this, [this] { run([this] { dm().GeneraFichero(); }); });
+
+    db::DataSet& ds = module.QMaestro;
+    EContribuyente = new TDBEDITFIND(ds, QStringLiteral("CONTRIBUYENTE"), prompts(),
+                                     {QStringLiteral("T_CONTRIBUYENTES"),
+                                      {QStringLiteral("CONTRIBUYENTE"), QStringLiteral("TITULO")},
+                                      QStringLiteral("CONTRIBUYENTE"),
+                                      QStringLiteral("TITULO"),
+                                      {}});
+    EContribuyente->setMaximumWidth(80);
+    ETitulo = new QLineEdit;
+    ETitulo->setMinimumWidth(320);
+    EContribuyente->setLookUpEdit(ETitulo);
+    DBComboBoxVC3 = new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
+
+    auto* taxpayer = new QGridLayout;
+    taxpayer->addWidget(new QLabel(QStringLiteral("Contribuyente")), 0, 0);
+    taxpayer->addWidget(new QLabel(QStringLiteral("Apellidos nombre o Razón Social")), 0, 1);
+    taxpayer->addWidget(EContribuyente, 1, 0);
+    taxpayer->addWidget(ETitulo, 1, 1);
+    taxpayer->addWidget(new QLabel(QStringLiteral("Período")), 0, 2);
+    taxpayer->addWidget(DBComboBoxVC3, 1, 2);
+    cabecera_ = new QHBoxLayout;
+    cabecera_->addLayout(taxpayer);
+
+    PCModelo = new QTabWidget;
+    PCModelo->setObjectName(QStringLiteral("PCModelo"));
+    ficha_ = new QVBoxLayout;
+    auto* card = new QVBoxLayout(PEMain);
+    card->addLayout(cabecera_);
+    card->addLayout(ficha_);
+    card->addWidget(PCModelo, 1);
+
+    NavMain->InsertaControl = EContribuyente;
+    NavMain->BeforeAction = [this](TDBNavigatorVC::Button b) { NavMainBeforeAction(int(b)); };
+}
+
+PeriodicReturn& PeriodicReturnForm::dm() const {
+    return static_cast<PeriodicReturn&>(module());
+}
+
+void PeriodicReturnForm::NavMainBeforeAction(int button) {
+    const auto b = static_cast<TDBNavigatorVC::Button>(button);
+    if (b == TDBNavigatorVC::Button::Insert || b == TDBNavigatorVC::Button::Edit)
+        PCModelo->setCurrentIndex(0);
+}
+
+QToolButton* PeriodicReturnForm::botonCaptura() {
+    auto* button = new QToolButton;
+    button->setObjectName(QStringLiteral("sbCapturaConta"));
+    button->setText(QStringLiteral("Contabili&dad"));
+    button->setToolTip(QStringLiteral("Captura datos desde contabilidad"));
+    connect(button, &QToolButton::clicked, this, [this] { run([this] { dm().CapturaContabilidad(); }); });
+    return button;
+}
+
+QGroupBox* PeriodicReturnForm::grupoAgencia() {
+    auto* group = new QGroupBox(QStringLiteral("Agencia Tributaria"));
+    auto* layout = new QHBoxLayout(group);
+    for (const auto& [caption, field, width] :
+         {std::tuple{"Delegación de ", "DELEGACION", 200}, std::tuple{"Administración de ", "TITULO_ADMON", 200},
+          std::tuple{"Código adm.", "ADMINISTRACION", 60}}) {
+        auto* edit = new DBEdit(dm().xAgencia, QString::fromLatin1(field), prompts());
+        edit->setLocked(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setMinimumWidth(width);
+        layout->addWidget(new QLabel(QString::fromUtf8(caption)));
+        layout->addWidget(edit, width);
+    }
+    return group;
+}
+
+QWidget* PeriodicReturnForm::pagina(const QString& title) {
+    auto* page = new QWidget;
+    PCModelo->addTab(page, title);
+    return page;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "framework/TFModelos.h"
+
+class PeriodicReturn;
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+class QToolButton;
+class QVBoxLayout;
+class TDBComboBoxVC;
+class TDBEDITFIND;
+
+// The form of a periodic return: on the tool bar, behind the navigator, the button that
+// writes the telematic file; in the head, the taxpayer with its name and the period;
+// below, the model's pages, of which the first shows whenever a record is added or
+// edited.
+class PeriodicReturnForm : public TFModelos {
+    Q_OBJECT
+public:
+    PeriodicReturnForm(FormManager& manager, PeriodicReturn& module, const QStringList& periodos,
+                       const QStringList& valoresPeriodo);
+
+    PeriodicReturn& dm() const;
+
+    QToolButton* btTelematica;
+    TDBEDITFIND* EContribuyente;
+    QLineEdit* ETitulo;
+    TDBComboBoxVC* DBComboBoxVC3; // the period
+    QTabWidget* PCModelo;
+
+protected:
+    // The head's row, for what a model adds beside the period.
+    QHBoxLayout* cabecera() const { return cabecera_; }
+    // Under the head, above the pages.
+    QVBoxLayout* ficha() const { return ficha_; }
+    // The button of the first page that captures from the accounting database.
+    QToolButton* botonCaptura();
+    // The taxpayer's tax office, read-only.
+    QGroupBox* grupoAgencia();
+    QWidget* pagina(const QString& title);
+
+private:
+    void NavMainBeforeAction(int button);
+
+    QHBoxLayout* cabecera_;
+    QVBoxLayout* ficha_;
+};
