@@ -72,11 +72,17 @@ TFMM111::TFMM111(FormManager& manager)
     paginaOtrosDatos();
     muestraComplementaria();
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    // After the combo box has written the period, so the record it chose is the one looked at.
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
         if (old == DBComboBoxVC3)
             DBComboBoxVC3Exit();
     });
     resize(900, 640);
+}
+
+// The focus moves while the controls go: by then there is no form to look at it.
+TFMM111::~TFMM111() {
+    disconnect(focusWatch_);
 }
 
 TDMM111& TFMM111::dm111() const {
