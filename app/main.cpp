@@ -41,9 +41,11 @@ int initDatabase(const QString& path) {
     return 0;
 }
 
-// The demonstration's settings live in its own folder, so the user's are left alone.
+// The demonstration's settings and files live in its own folder, so the user's are left alone.
 void useDemonstration(const Demonstration& demo) {
     qputenv("TRIBUTRA_WINDIR", QDir::toNativeSeparators(demo.settingsFolder()).toLocal8Bit());
+    if (!qEnvironmentVariableIsSet("TRIBUTRA_DRIVE_C"))
+        qputenv("TRIBUTRA_DRIVE_C", QDir::toNativeSeparators(demo.driveFolder()).toLocal8Bit());
     QDir::setCurrent(demo.settingsFolder());
 }
 
@@ -53,7 +55,9 @@ int buildDemonstration(const QString& folder) {
     QTextStream(stdout) << "Demostración en " << QDir::toNativeSeparators(demo.settingsFolder())
                         << "\n"
                         << "Para abrirla: TRIBUTRA_WINDIR="
-                        << QDir::toNativeSeparators(demo.settingsFolder()) << " tributra\n";
+                        << QDir::toNativeSeparators(demo.settingsFolder())
+                        << " TRIBUTRA_DRIVE_C=" << QDir::toNativeSeparators(demo.driveFolder())
+                        << " tributra\n";
     return 0;
 }
 

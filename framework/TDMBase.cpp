@@ -67,9 +67,9 @@ void TDMBase::setWriteSql(const QString& table, const QStringList& columns, cons
         newKey << QStringLiteral("%1 = :%1").arg(k);
     }
     const QString where = oldKey.join(QStringLiteral(" and "));
-    QMaestro.setInsertSql(QStringLiteral("insert into %1 (%2) values (%3)")
-                              .arg(table, columns.join(QStringLiteral(", ")),
-                                   values.join(QStringLiteral(", "))));
+    QMaestro.setInsertSql(
+        QStringLiteral("insert into %1 (%2) values (%3)")
+            .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
     QMaestro.setModifySql(QStringLiteral("update %1 set %2 where %3")
                               .arg(table, assignments.join(QStringLiteral(", ")), where));
     QMaestro.setDeleteSql(QStringLiteral("delete from %1 where %2").arg(table, where));

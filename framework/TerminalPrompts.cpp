@@ -49,14 +49,17 @@ void TerminalPrompts::showErrors(const QString& text) {
 }
 
 bool TerminalPrompts::askDatabaseLocation(config::DatabaseLocation&) {
-    unanswered(QStringLiteral("No consta la ubicación de la base de datos: ábrala una vez con la aplicación"),
+    unanswered(QStringLiteral(
+                   "No consta la ubicación de la base de datos: ábrala una vez con la aplicación"),
                QStringLiteral("Cancelar"));
     return false;
 }
 
 bool TerminalPrompts::runSchemaUpdate(const std::function<void()>&) {
-    unanswered(QStringLiteral("Hay una actualización de la base de datos pendiente: hágala desde la aplicación"),
-               QStringLiteral("Cancelar"));
+    unanswered(
+        QStringLiteral(
+            "Hay una actualización de la base de datos pendiente: hágala desde la aplicación"),
+        QStringLiteral("Cancelar"));
     return false;
 }
 

@@ -53,7 +53,7 @@ QString Demonstration::systemDatabase() const {
 }
 
 void Demonstration::build() const {
-    if (!QDir().mkpath(folder_))
+    if (!QDir().mkpath(QDir(folder_).filePath(QStringLiteral("aeat"))))
         throw tributra::Error(QStringLiteral("No se puede crear la carpeta %1").arg(folder_));
     if (!QFileInfo::exists(systemDatabase())) {
         for (const DemoTaxpayer& t : kTaxpayers) {

@@ -4,7 +4,8 @@
 
 // A demonstration office in a folder: a system database with a company, a self-employed
 // person, a landlord and a taxpayer without accounting, each of the first three with a
-// generated accounting database of its own, and the settings file that points there.
+// generated accounting database of its own, the settings file that points there, and
+// the agency's folder for the returns' files.
 class Demonstration {
 public:
     explicit Demonstration(const QString& folder);
@@ -14,6 +15,8 @@ public:
     QString systemDatabase() const;
     // The folder to point TRIBUTRA_WINDIR at: it holds the demonstration's settings.
     const QString& settingsFolder() const { return folder_; }
+    // The demonstration's drive C, with the agency's folder "aeat" the returns copy into.
+    const QString& driveFolder() const { return folder_; }
 
 private:
     void addTaxpayers() const;

@@ -5,12 +5,13 @@
 
 namespace {
 
-const QStringList kColumns = QStringLiteral("CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, SIGLAS, DOMICILIO, "
-                                            "NUMERO, ESCALERA, PISO, PUERTA, COD_POSTAL, "
-                                            "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
-                                            "PARTICIPACION, CUENTA_PF, TITULO, ADMINISTRACION, "
-                                            "SIN_ACTIVIDAD, PERSONA, FIRMANTE, CARGO, LETRAS, IBAN")
-                                 .split(QStringLiteral(", "));
+const QStringList kColumns =
+    QStringLiteral("CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, SIGLAS, DOMICILIO, "
+                   "NUMERO, ESCALERA, PISO, PUERTA, COD_POSTAL, "
+                   "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
+                   "PARTICIPACION, CUENTA_PF, TITULO, ADMINISTRACION, "
+                   "SIN_ACTIVIDAD, PERSONA, FIRMANTE, CARGO, LETRAS, IBAN")
+        .split(QStringLiteral(", "));
 
 } // namespace
 

@@ -44,7 +44,8 @@ std::optional<FileCommand> FileCommand::parse(const QStringList& arguments) {
 }
 
 QString FileCommand::usage() {
-    return QStringLiteral("tributra fichero 111 --contribuyente NUMERO --periodo 1T|2T|3T|4T [--captura]");
+    return QStringLiteral(
+        "tributra fichero 111 --contribuyente NUMERO --periodo 1T|2T|3T|4T [--captura]");
 }
 
 int FileCommand::run(TDMMain& main) const {

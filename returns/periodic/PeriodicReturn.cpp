@@ -44,8 +44,9 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
                                          "and periodo = :periodo")
                               .arg(model_.tabla));
     setWriteSql(model_.tabla, model_.campos, {kContribuyente, kPeriodo}, KeyUpdate::Written);
-    xContribuyente.setSelectSql(QStringLiteral("select NIF, APELLIDOS, NOMBRE from T_CONTRIBUYENTES "
-                                               "where contribuyente = :contribuyente"));
+    xContribuyente.setSelectSql(
+        QStringLiteral("select NIF, APELLIDOS, NOMBRE from T_CONTRIBUYENTES "
+                       "where contribuyente = :contribuyente"));
     xContribuyente.setMaster(&QMaestro);
     addDataSet(xContribuyente);
 
@@ -68,7 +69,8 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
 void PeriodicReturn::QMaestroPERIODOChange() {
     db::ChangeEventsOff quiet(campo(kPeriodo));
     const db::Field& contribuyente = campo(kContribuyente);
-    contribuyente_ = contribuyente.isNull() ? std::nullopt : std::optional(contribuyente.asInteger());
+    contribuyente_ =
+        contribuyente.isNull() ? std::nullopt : std::optional(contribuyente.asInteger());
     periodo_ = campo(kPeriodo).asString();
     BuscaDeclaracion();
 }
@@ -131,8 +133,8 @@ bool PeriodicReturn::CapturaContabilidad() {
 }
 
 QString PeriodicReturn::ComponeFichero() {
-    TelematicFile file{model_.modelo, kEjercicio, campo(kPeriodo).asString(), model_.sufijoPeriodo,
-                       model_.version, {}};
+    TelematicFile file{model_.modelo,        kEjercicio,     campo(kPeriodo).asString(),
+                       model_.sufijoPeriodo, model_.version, {}};
     for (const Pagina& pagina : ComponePaginas()) {
         if (pagina.texto.size() != pagina.longitud)
             throw tributra::Error(
@@ -184,8 +186,9 @@ bool PeriodicReturn::GeneraFichero() {
         prompts.information(QStringLiteral("Error en la grabación de archivo"));
         return false;
     }
-    prompts.information(QStringLiteral("Declaración grabada para su validación/presentacion\nEn : ") +
-                        QDir::toNativeSeparators(QDir(destino_).filePath(nombreCopia())));
+    prompts.information(
+        QStringLiteral("Declaración grabada para su validación/presentacion\nEn : ") +
+        QDir::toNativeSeparators(QDir(destino_).filePath(nombreCopia())));
     return true;
 }
 

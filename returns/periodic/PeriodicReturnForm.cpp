@@ -27,7 +27,8 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
     btTelematica->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     btTelematica->setToolTip(QStringLiteral("Genera fichero para su presentación por Internet"));
     TBMain->addWidget(btTelematica);
-    connect(btTelematica, &QToolButton::clicked, this, [this] { run([this] { dm().GeneraFichero(); }); });
+    connect(btTelematica, &QToolButton::clicked, this,
+            [this] { run([this] { dm().GeneraFichero(); }); });
 
     db::DataSet& ds = module.QMaestro;
     EContribuyente = new TDBEDITFIND(ds, QStringLiteral("CONTRIBUYENTE"), prompts(),
@@ -40,7 +41,8 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
     ETitulo = new QLineEdit;
     ETitulo->setMinimumWidth(320);
     EContribuyente->setLookUpEdit(ETitulo);
-    DBComboBoxVC3 = new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
+    DBComboBoxVC3 =
+        new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
 
     auto* taxpayer = new QGridLayout;
     taxpayer->addWidget(new QLabel(QStringLiteral("Contribuyente")), 0, 0);
@@ -79,7 +81,8 @@ QToolButton* PeriodicReturnForm::botonCaptura() {
     button->setObjectName(QStringLiteral("sbCapturaConta"));
     button->setText(QStringLiteral("Contabili&dad"));
     button->setToolTip(QStringLiteral("Captura datos desde contabilidad"));
-    connect(button, &QToolButton::clicked, this, [this] { run([this] { dm().CapturaContabilidad(); }); });
+    connect(button, &QToolButton::clicked, this,
+            [this] { run([this] { dm().CapturaContabilidad(); }); });
     return button;
 }
 
@@ -87,7 +90,8 @@ QGroupBox* PeriodicReturnForm::grupoAgencia() {
     auto* group = new QGroupBox(QStringLiteral("Agencia Tributaria"));
     auto* layout = new QHBoxLayout(group);
     for (const auto& [caption, field, width] :
-         {std::tuple{"Delegación de ", "DELEGACION", 200}, std::tuple{"Administración de ", "TITULO_ADMON", 200},
+         {std::tuple{"Delegación de ", "DELEGACION", 200},
+          std::tuple{"Administración de ", "TITULO_ADMON", 200},
           std::tuple{"Código adm.", "ADMINISTRACION", 60}}) {
         auto* edit = new DBEdit(dm().xAgencia, QString::fromLatin1(field), prompts());
         edit->setLocked(true);

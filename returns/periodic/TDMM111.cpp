@@ -35,10 +35,11 @@ QStringList pagos() {
 
 // The monetary row a capture key fills: recipients, amount, withholdings.
 QString seccionDeClave(const QString& clave) {
-    static const QHash<QString, QString> secciones = {{QStringLiteral("A"), QStringLiteral("C3I")},
-                                                      {QStringLiteral("G"), QStringLiteral("C3II")},
-                                                      {QStringLiteral("K"), QStringLiteral("C3III")},
-                                                      {QStringLiteral("J"), QStringLiteral("C3IV")}};
+    static const QHash<QString, QString> secciones = {
+        {QStringLiteral("A"), QStringLiteral("C3I")},
+        {QStringLiteral("G"), QStringLiteral("C3II")},
+        {QStringLiteral("K"), QStringLiteral("C3III")},
+        {QStringLiteral("J"), QStringLiteral("C3IV")}};
     return secciones.value(clave);
 }
 
@@ -69,17 +70,17 @@ void TDMM111::QMaestroNewRecord() {
 }
 
 void TDMM111::DatosContribuyente() {
-    leeContribuyente(QStringLiteral("select fp, iban, sin_actividad from t_contribuyentes "
-                                    "where contribuyente = :contribuyente"),
-                     [this](db::Statement& row) {
-                         const bool domiciliado = row.field(QStringLiteral("FP")).asInteger() == 3;
-                         campo(QStringLiteral("TIPO"))
-                             .setAsString(domiciliado ? QStringLiteral("U") : QStringLiteral("I"));
-                         campo(QStringLiteral("C501"))
-                             .setAsInteger(row.field(QStringLiteral("SIN_ACTIVIDAD")).asInteger());
-                         campo(QStringLiteral("IBAN"))
-                             .setAsString(row.field(QStringLiteral("IBAN")).asString());
-                     });
+    leeContribuyente(
+        QStringLiteral("select fp, iban, sin_actividad from t_contribuyentes "
+                       "where contribuyente = :contribuyente"),
+        [this](db::Statement& row) {
+            const bool domiciliado = row.field(QStringLiteral("FP")).asInteger() == 3;
+            campo(QStringLiteral("TIPO"))
+                .setAsString(domiciliado ? QStringLiteral("U") : QStringLiteral("I"));
+            campo(QStringLiteral("C501"))
+                .setAsInteger(row.field(QStringLiteral("SIN_ACTIVIDAD")).asInteger());
+            campo(QStringLiteral("IBAN")).setAsString(row.field(QStringLiteral("IBAN")).asString());
+        });
 }
 
 void TDMM111::Liquido() {
@@ -108,7 +109,8 @@ void TDMM111::xDatosContaBeforeOpen() {
 // Only the monetary rows of the keys the model knows; a later row of a key wins.
 void TDMM111::AsignaCasillas() {
     for (xDatosConta.first(); !xDatosConta.eof(); xDatosConta.next()) {
-        const QString seccion = seccionDeClave(xDatosConta.field(QStringLiteral("CLAVE")).asString());
+        const QString seccion =
+            seccionDeClave(xDatosConta.field(QStringLiteral("CLAVE")).asString());
         if (seccion.isEmpty())
             continue;
         campo(seccion + QStringLiteral("01"))
@@ -130,14 +132,16 @@ QString TDMM111::ComponePagina1() {
     Layout p(1000);
     p.put(1, 12, QStringLiteral("<T11101000> "))
         .put(13, 1, campo(QStringLiteral("TIPO")).asString())
-        .put(14, 89, DMMain.IdentificacionDeclarante(campo(QStringLiteral("CONTRIBUYENTE")).asInteger()))
+        .put(14, 89,
+             DMMain.IdentificacionDeclarante(campo(QStringLiteral("CONTRIBUYENTE")).asInteger()))
         .put(103, 4, QString::number(kEjercicio))
         .put(107, 2, campo(QStringLiteral("PERIODO")).asString());
     // Boxes 01-24: per section, recipients, amount and withholdings paid in money, then in kind.
     int at = 109;
     for (const QString& seccion : kSecciones) {
         for (int columna = 1; columna <= 6; ++columna) {
-            const db::Field& f = campo(seccion + QStringLiteral("%1").arg(columna, 2, 10, QChar(u'0')));
+            const db::Field& f =
+                campo(seccion + QStringLiteral("%1").arg(columna, 2, 10, QChar(u'0')));
             const bool perceptores = columna == 1 || columna == 4;
             const int ancho = perceptores ? 8 : 17;
             perceptores ? p.count(at, ancho, f) : p.amount(at, ancho, f);

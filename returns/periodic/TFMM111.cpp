@@ -37,12 +37,13 @@ std::vector<BoxGrid::Box> fila(const QString& seccion, int columna, int primera)
 } // namespace
 
 TFMM111::TFMM111(FormManager& manager)
-    : PeriodicReturnForm(manager, manager.modules().CreaModuloDatos<TDMM111>(),
-                         {QStringLiteral("Seleccione un período"), QStringLiteral("1T- primer trimestre"),
-                          QStringLiteral("2T- segundo trimestre"), QStringLiteral("3T- tercer trimestre"),
-                          QStringLiteral("4T- cuarto trimestre")},
-                         {QStringLiteral("00"), QStringLiteral("1T"), QStringLiteral("2T"),
-                          QStringLiteral("3T"), QStringLiteral("4T")}) {
+    : PeriodicReturnForm(
+          manager, manager.modules().CreaModuloDatos<TDMM111>(),
+          {QStringLiteral("Seleccione un período"), QStringLiteral("1T- primer trimestre"),
+           QStringLiteral("2T- segundo trimestre"), QStringLiteral("3T- tercer trimestre"),
+           QStringLiteral("4T- cuarto trimestre")},
+          {QStringLiteral("00"), QStringLiteral("1T"), QStringLiteral("2T"), QStringLiteral("3T"),
+           QStringLiteral("4T")}) {
     setObjectName(QStringLiteral("FMM111"));
     setWindowTitle(QStringLiteral("Retenciones e ingresos a cuenta   - MODELO 111"));
 
@@ -94,14 +95,17 @@ void TFMM111::paginaLiquidacion() {
     const std::pair<const char*, const char*> secciones[] = {
         {"C3I", "I.Rendimientos del trabajo"},
         {"C3II", "II.Rendimientos de actividades económicas"},
-        {"C3III", "III.Premios por la participación en juegos, concursos, rifas o combinaciones aleatorias"},
-        {"C3IV", "IV.Ganancias patrimoniales derivadas de los aprovechamientos forestales de los vecinos "
-                 "en montes públicos"}};
+        {"C3III",
+         "III.Premios por la participación en juegos, concursos, rifas o combinaciones aleatorias"},
+        {"C3IV",
+         "IV.Ganancias patrimoniales derivadas de los aprovechamientos forestales de los vecinos "
+         "en montes públicos"}};
     int primera = 1;
     for (const auto& [seccion, titulo] : secciones) {
         auto* grid = new BoxGrid(QString::fromUtf8(titulo), kColumnas, dm().QMaestro, prompts());
         grid->addRow(QStringLiteral("Dinerarios"), fila(QString::fromLatin1(seccion), 1, primera));
-        grid->addRow(QStringLiteral("En especie"), fila(QString::fromLatin1(seccion), 4, primera + 3));
+        grid->addRow(QStringLiteral("En especie"),
+                     fila(QString::fromLatin1(seccion), 4, primera + 3));
         layout->addWidget(grid);
         if (primera == 1)
             NavMain->EditaControl = grid->box(QStringLiteral("C3I01"));
@@ -117,20 +121,23 @@ void TFMM111::paginaLiquidacion() {
 
 void TFMM111::paginaBis() {
     auto* layout = new QVBoxLayout(pagina(QStringLiteral("Liquidación (bis)")));
-    auto* imagen = new BoxGrid(QStringLiteral("V.Contraprestaciones por la cesión de derechos de imagen. "
-                                              "Ingresos a cuenta previstos en el artículo 76.9 de la Ley 40/1998"),
-                               kColumnas, dm().QMaestro, prompts());
+    auto* imagen = new BoxGrid(
+        QStringLiteral("V.Contraprestaciones por la cesión de derechos de imagen. "
+                       "Ingresos a cuenta previstos en el artículo 76.9 de la Ley 40/1998"),
+        kColumnas, dm().QMaestro, prompts());
     imagen->addRow(QStringLiteral("Dinerarias o en especie"),
                    {{QStringLiteral("25"), QStringLiteral("C3V01"), BoxGrid::Kind::Count},
                     {QStringLiteral("26"), QStringLiteral("C3V02"), BoxGrid::Kind::Amount},
                     {QStringLiteral("27"), QStringLiteral("C3V03"), BoxGrid::Kind::Amount}});
-    auto* total = new BoxGrid(QStringLiteral("VI. Total liquidación."), {}, dm().QMaestro, prompts());
+    auto* total =
+        new BoxGrid(QStringLiteral("VI. Total liquidación."), {}, dm().QMaestro, prompts());
     total->addRow(QStringLiteral("Suma de las retenciones e ingresos a cuenta"),
                   {{QStringLiteral("28"), QStringLiteral("C3T01"), BoxGrid::Kind::Computed}});
-    total->addRow(QStringLiteral("A deducir (exclusivamente en caso de declaración complementaria)\n"
-                                 "Resultado de la anterior o anteriores declaraciones del mismo concepto, "
-                                 "ejercicio y período"),
-                  {{QStringLiteral("29"), QStringLiteral("C3T02"), BoxGrid::Kind::Amount}});
+    total->addRow(
+        QStringLiteral("A deducir (exclusivamente en caso de declaración complementaria)\n"
+                       "Resultado de la anterior o anteriores declaraciones del mismo concepto, "
+                       "ejercicio y período"),
+        {{QStringLiteral("29"), QStringLiteral("C3T02"), BoxGrid::Kind::Amount}});
     total->addRow(QStringLiteral("Resultado a ingresar ( 28 - 29)"),
                   {{QStringLiteral("30"), QStringLiteral("C3T03"), BoxGrid::Kind::Computed}});
     ECasilla29 = static_cast<DBEdit*>(total->box(QStringLiteral("C3T02")));
@@ -153,11 +160,11 @@ void TFMM111::paginaOtrosDatos() {
     auto* iban = new DBEdit(dm().QMaestro, QStringLiteral("IBAN"), prompts());
     iban->setMinimumWidth(300);
     form->addRow(QStringLiteral("IBAN"), iban);
-    auto* tipo = new TDBComboBoxVC(dm().QMaestro, QStringLiteral("TIPO"), prompts(),
-                                   {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
-                                    QStringLiteral("Negativa"), QStringLiteral("A deducir")},
-                                   {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"),
-                                    QStringLiteral("B")});
+    auto* tipo = new TDBComboBoxVC(
+        dm().QMaestro, QStringLiteral("TIPO"), prompts(),
+        {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
+         QStringLiteral("Negativa"), QStringLiteral("A deducir")},
+        {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"), QStringLiteral("B")});
     form->addRow(QStringLiteral("Seleccione el tipo de Declaración"), tipo);
     layout->addWidget(ingreso);
     layout->addStretch();

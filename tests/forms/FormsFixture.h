@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CloseWindows.h"
 #include "QtPrinters.h"
 #include "TDMPrueba.h"
 #include "TestMain.h"
@@ -18,14 +19,7 @@ protected:
     DataModules modules{test.main};
     FormManager manager{test.main, modules};
 
-    // Forms still open go without asking; their modules go with the fixture.
-    void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())
-                windows << w;
-        qDeleteAll(windows);
-    }
+    void TearDown() override { closeWindows(); }
 
     template <class F> F& open() {
         F& form = manager.MuestraFormulario<F>();

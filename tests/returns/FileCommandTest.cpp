@@ -1,5 +1,5 @@
-#include "M111Fixture.h"
 #include "returns/periodic/FileCommand.h"
+#include "M111Fixture.h"
 
 namespace {
 

@@ -12,5 +12,6 @@ TEST(LayoutTest, RowsFollowOneAnotherAndAFigureIsNeverCut) {
 
     Layout wide(10);
     wide.amount(1, 5, 1234.56).blanks(6, 5);
-    EXPECT_EQ(wide.result().size(), 11) << "six digits kept whole, so the length check refuses the record";
+    EXPECT_EQ(wide.result().size(), 11)
+        << "six digits kept whole, so the length check refuses the record";
 }

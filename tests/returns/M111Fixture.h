@@ -4,6 +4,7 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "TestMain.h"
+#include "db/Statement.h"
 #include "returns/periodic/TDMM111.h"
 
 #include <QDir>
@@ -46,6 +47,14 @@ protected:
         return drive.file(QStringLiteral("aeat/111_2018/") + name);
     }
     QString printFile() const { return test.work.file(QStringLiteral("mod111.txt")); }
+
+    // A row as another workstation stored it.
+    void execute(const QString& sql) {
+        db::Statement s(test.main.Database, test.main.TLocal);
+        s.setSql(sql);
+        s.execute();
+        test.main.TLocal.commitRetaining();
+    }
 
     static QByteArray read(const QString& path) {
         QFile f(path);

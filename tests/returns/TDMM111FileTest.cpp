@@ -28,7 +28,10 @@ protected:
         int n = 1;
         for (const char* section : {"C3I", "C3II", "C3III", "C3IV"}) {
             for (int column = 1; column <= 6; ++column, ++n) {
-                db::Field& f = box(QStringLiteral("%1%2").arg(QLatin1String(section)).arg(column, 2, 10, QChar(u'0')).toLatin1());
+                db::Field& f = box(QStringLiteral("%1%2")
+                                       .arg(QLatin1String(section))
+                                       .arg(column, 2, 10, QChar(u'0'))
+                                       .toLatin1());
                 if (column == 1 || column == 4)
                     f.setAsInteger(n);
                 else
@@ -44,13 +47,6 @@ protected:
     QString page() {
         const QString line = QString::fromLatin1(read(printFile()));
         return line.mid(328, 1000);
-    }
-
-    void execute(const QString& sql) {
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(sql);
-        s.execute();
-        test.main.TLocal.commitRetaining();
     }
 };
 
@@ -75,43 +71,62 @@ TEST_F(M111FileTest, TheLineHoldsTagsAuxBlockAndPage1FieldByField) {
                        });
     // Withholdings: 3+6+...+27 thousand and as many cents; box 30 takes box 29 off.
     const qint64 box28 = 13500135;
-    expectFields(page(), {
-                             {1, 12, "<T11101000> "},
-                             {13, 1, "U"},
-                             {14, 9, "12345678Z"},
-                             {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
-                             {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
-                             {103, 4, "2018"},
-                             {107, 2, "1T"},
-                             {109, 8, count8(1)},         {117, 17, amount17(200002)},
-                             {134, 17, amount17(300003)}, {151, 8, count8(4)},
-                             {159, 17, amount17(500005)}, {176, 17, amount17(600006)},
-                             {193, 8, count8(7)},         {201, 17, amount17(800008)},
-                             {218, 17, amount17(900009)}, {235, 8, count8(10)},
-                             {243, 17, amount17(1100011)}, {260, 17, amount17(1200012)},
-                             {277, 8, count8(13)},        {285, 17, amount17(1400014)},
-                             {302, 17, amount17(1500015)}, {319, 8, count8(16)},
-                             {327, 17, amount17(1700017)}, {344, 17, amount17(1800018)},
-                             {361, 8, count8(19)},        {369, 17, amount17(2000020)},
-                             {386, 17, amount17(2100021)}, {403, 8, count8(22)},
-                             {411, 17, amount17(2300023)}, {428, 17, amount17(2400024)},
-                             {445, 8, count8(25)},        {453, 17, amount17(2600026)},
-                             {470, 17, amount17(2700027)}, {487, 17, amount17(box28)},
-                             {504, 17, amount17(2900029)}, {521, 17, amount17(box28 - 2900029)},
-                             {538, 1, " "},
-                             {539, 13, blanks(13)},
-                             {552, 1, " "},
-                             {553, 34, QStringLiteral("ES9121000418450200051332").leftJustified(34)},
-                             {587, 389, blanks(389)},
-                             {976, 13, blanks(13)},
-                             {989, 12, "</T11101000>"},
-                         });
+    expectFields(page(),
+                 {
+                     {1, 12, "<T11101000> "},
+                     {13, 1, "U"},
+                     {14, 9, "12345678Z"},
+                     {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
+                     {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
+                     {103, 4, "2018"},
+                     {107, 2, "1T"},
+                     {109, 8, count8(1)},
+                     {117, 17, amount17(200002)},
+                     {134, 17, amount17(300003)},
+                     {151, 8, count8(4)},
+                     {159, 17, amount17(500005)},
+                     {176, 17, amount17(600006)},
+                     {193, 8, count8(7)},
+                     {201, 17, amount17(800008)},
+                     {218, 17, amount17(900009)},
+                     {235, 8, count8(10)},
+                     {243, 17, amount17(1100011)},
+                     {260, 17, amount17(1200012)},
+                     {277, 8, count8(13)},
+                     {285, 17, amount17(1400014)},
+                     {302, 17, amount17(1500015)},
+                     {319, 8, count8(16)},
+                     {327, 17, amount17(1700017)},
+                     {344, 17, amount17(1800018)},
+                     {361, 8, count8(19)},
+                     {369, 17, amount17(2000020)},
+                     {386, 17, amount17(2100021)},
+                     {403, 8, count8(22)},
+                     {411, 17, amount17(2300023)},
+                     {428, 17, amount17(2400024)},
+                     {445, 8, count8(25)},
+                     {453, 17, amount17(2600026)},
+                     {470, 17, amount17(2700027)},
+                     {487, 17, amount17(box28)},
+                     {504, 17, amount17(2900029)},
+                     {521, 17, amount17(box28 - 2900029)},
+                     {538, 1, " "},
+                     {539, 13, blanks(13)},
+                     {552, 1, " "},
+                     {553, 34, QStringLiteral("ES9121000418450200051332").leftJustified(34)},
+                     {587, 389, blanks(389)},
+                     {976, 13, blanks(13)},
+                     {989, 12, "</T11101000>"},
+                 });
 
     // The copy carries the surname as stored, only its ends trimmed.
     EXPECT_EQ(read(agencyFile(QStringLiteral("GARCIA  DE LA FUENTE_1T.111"))), bytes);
-    EXPECT_EQ(test.prompts.log(),
-              QStringList{QStringLiteral("information: Declaración grabada para su validación/presentacion\nEn : ") +
-                          QDir::toNativeSeparators(agencyFile(QStringLiteral("GARCIA  DE LA FUENTE_1T.111")))});
+    EXPECT_EQ(
+        test.prompts.log(),
+        QStringList{
+            QStringLiteral(
+                "information: Declaración grabada para su validación/presentacion\nEn : ") +
+            QDir::toNativeSeparators(agencyFile(QStringLiteral("GARCIA  DE LA FUENTE_1T.111")))});
     EXPECT_TRUE(record().editing()) << "writing the file posts nothing";
 }
 
@@ -139,19 +154,48 @@ TEST_P(M111PageCases, WritesTheFieldsOfTheCase) {
 }
 
 const PageCase kPageCases[] = {
-    {"NegativeResult", 13, "2T", [](M111FileTest& t) { t.box("C3T02").setAsFloat(1234.5); },
-     {{504, 17, "00000000000123450"}, {521, 17, "N0000000000123450"}}, "TALLERES DEL SEGURA SL_2T.111"},
-    {"HalfCentRoundsAwayFromZero", 13, "1T", [](M111FileTest& t) { t.box("C3I02").setAsFloat(0.125); },
-     {{117, 17, "00000000000000013"}}, "TALLERES DEL SEGURA SL_1T.111"},
-    {"NegativeDeclarationHasNoAccount", 12, "3T", [](M111FileTest& t) { t.box("TIPO").setAsString("N"); },
-     {{13, 1, "N"}, {553, 34, blanks(34)}}, "GARCIA  DE LA FUENTE_3T.111"},
-    {"NoAccountStored", 13, "4T", [](M111FileTest&) {}, {{13, 1, "I"}, {553, 34, blanks(34)}},
+    {"NegativeResult",
+     13,
+     "2T",
+     [](M111FileTest& t) { t.box("C3T02").setAsFloat(1234.5); },
+     {{504, 17, "00000000000123450"}, {521, 17, "N0000000000123450"}},
+     "TALLERES DEL SEGURA SL_2T.111"},
+    {"HalfCentRoundsAwayFromZero",
+     13,
+     "1T",
+     [](M111FileTest& t) { t.box("C3I02").setAsFloat(0.125); },
+     {{117, 17, "00000000000000013"}},
+     "TALLERES DEL SEGURA SL_1T.111"},
+    {"NegativeDeclarationHasNoAccount",
+     12,
+     "3T",
+     [](M111FileTest& t) { t.box("TIPO").setAsString("N"); },
+     {{13, 1, "N"}, {553, 34, blanks(34)}},
+     "GARCIA  DE LA FUENTE_3T.111"},
+    {"NoAccountStored",
+     13,
+     "4T",
+     [](M111FileTest&) {},
+     {{13, 1, "I"}, {553, 34, blanks(34)}},
      "TALLERES DEL SEGURA SL_4T.111"},
-    {"Complementary", 12, "4T", [](M111FileTest& t) { t.box("C602").setAsString("1117654321098"); },
-     {{538, 14, "X1117654321098"}, {552, 1, " "}}, "GARCIA  DE LA FUENTE_4T.111"},
-    {"NoPeriodChosen", 12, "00", [](M111FileTest&) {}, {{107, 2, "00"}}, "GARCIA  DE LA FUENTE_00.111"},
-    {"ImageRightsRecipientsAreAFloatsDigits", 13, "1T", [](M111FileTest& t) { t.box("C3V01").setAsFloat(3); },
-     {{445, 8, "00000003"}}, "TALLERES DEL SEGURA SL_1T.111"},
+    {"Complementary",
+     12,
+     "4T",
+     [](M111FileTest& t) { t.box("C602").setAsString("1117654321098"); },
+     {{538, 14, "X1117654321098"}, {552, 1, " "}},
+     "GARCIA  DE LA FUENTE_4T.111"},
+    {"NoPeriodChosen",
+     12,
+     "00",
+     [](M111FileTest&) {},
+     {{107, 2, "00"}},
+     "GARCIA  DE LA FUENTE_00.111"},
+    {"ImageRightsRecipientsAreAFloatsDigits",
+     13,
+     "1T",
+     [](M111FileTest& t) { t.box("C3V01").setAsFloat(3); },
+     {{445, 8, "00000003"}},
+     "TALLERES DEL SEGURA SL_1T.111"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Page1, M111PageCases, ::testing::ValuesIn(kPageCases),
@@ -161,20 +205,24 @@ TEST_F(M111FileTest, APrintFileThatCannotBeMadeIsAFailure) {
     QDir(test.work.path()).mkdir(QStringLiteral("mod111.txt"));
     choose(13, "1T");
     EXPECT_FALSE(dm.GeneraFichero());
-    EXPECT_EQ(test.prompts.log(), (QStringList{QStringLiteral("information: No se puede crear el fichero MOD111.TXT"),
-                                               QStringLiteral("information: Error en la grabación de archivo")}));
+    EXPECT_EQ(test.prompts.log(),
+              (QStringList{QStringLiteral("information: No se puede crear el fichero MOD111.TXT"),
+                           QStringLiteral("information: Error en la grabación de archivo")}));
     EXPECT_FALSE(QFile::exists(agencyFile(QStringLiteral("TALLERES DEL SEGURA SL_1T.111"))));
 }
 
 TEST_F(M111FileTest, AFailedCopyStillReportsThePrintFileWritten) {
-    QDir(drive.file(QStringLiteral("aeat"))).removeRecursively(); // the agency's tools are not installed
+    QDir(drive.file(QStringLiteral("aeat")))
+        .removeRecursively(); // the agency's tools are not installed
     choose(13, "1T");
     EXPECT_TRUE(dm.GeneraFichero());
     EXPECT_EQ(read(printFile()).size(), 1348);
     const QString folder = QDir::toNativeSeparators(drive.file(QStringLiteral("aeat/111_2018")));
     ASSERT_EQ(test.prompts.log().size(), 2);
-    EXPECT_EQ(test.prompts.log()[0], QStringLiteral("information: No se ha podido copiar el archivo en :") + folder);
-    EXPECT_TRUE(test.prompts.log()[1].startsWith(QStringLiteral("information: Declaración grabada")));
+    EXPECT_EQ(test.prompts.log()[0],
+              QStringLiteral("information: No se ha podido copiar el archivo en :") + folder);
+    EXPECT_TRUE(
+        test.prompts.log()[1].startsWith(QStringLiteral("information: Declaración grabada")));
 }
 
 TEST_F(M111FileTest, NothingIsWrittenForAPageOfTheWrongLengthOrAMissingTaxpayer) {
@@ -189,7 +237,8 @@ TEST_F(M111FileTest, NothingIsWrittenForAPageOfTheWrongLengthOrAMissingTaxpayer)
     EXPECT_FALSE(QFile::exists(printFile()));
 
     record().cancel();
-    execute(QStringLiteral("insert into T_MOD111 (CONTRIBUYENTE, PERIODO, TIPO) values (99, '1T', 'I')"));
+    execute(QStringLiteral(
+        "insert into T_MOD111 (CONTRIBUYENTE, PERIODO, TIPO) values (99, '1T', 'I')"));
     choose(99, "1T");
     try {
         dm.GeneraFichero();

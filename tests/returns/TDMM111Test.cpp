@@ -10,22 +10,13 @@
 
 namespace {
 
-const QStringList kBoxes = {"C3I01",   "C3I02",   "C3I03",   "C3I04",   "C3I05",   "C3I06",
-                            "C3II01",  "C3II02",  "C3II03",  "C3II04",  "C3II05",  "C3II06",
-                            "C3III01", "C3III02", "C3III03", "C3III04", "C3III05", "C3III06",
-                            "C3IV01",  "C3IV02",  "C3IV03",  "C3IV04",  "C3IV05",  "C3IV06",
-                            "C3V01",   "C3V02",   "C3V03",   "C3T01",   "C3T02",   "C3T03",
-                            "C401",    "C501"};
+const QStringList kBoxes = {
+    "C3I01",   "C3I02",   "C3I03",  "C3I04",  "C3I05",   "C3I06",   "C3II01",  "C3II02",
+    "C3II03",  "C3II04",  "C3II05", "C3II06", "C3III01", "C3III02", "C3III03", "C3III04",
+    "C3III05", "C3III06", "C3IV01", "C3IV02", "C3IV03",  "C3IV04",  "C3IV05",  "C3IV06",
+    "C3V01",   "C3V02",   "C3V03",  "C3T01",  "C3T02",   "C3T03",   "C401",    "C501"};
 
-class TDMM111Test : public M111Test {
-protected:
-    void execute(const QString& sql) {
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(sql);
-        s.execute();
-        test.main.TLocal.commitRetaining();
-    }
-};
+class TDMM111Test : public M111Test {};
 
 TEST_F(TDMM111Test, ANewRecordStartsAtZeroAndTakesTheTaxpayersDefaults) {
     record().append();
@@ -41,8 +32,10 @@ TEST_F(TDMM111Test, ANewRecordStartsAtZeroAndTakesTheTaxpayersDefaults) {
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U")) << "pays by direct debit";
     EXPECT_EQ(box("C501").asInteger(), 1);
     EXPECT_EQ(box("IBAN").asString(), QStringLiteral("ES9121000418450200051332"));
-    EXPECT_EQ(dm.xAgencia.field(QStringLiteral("TITULO_ADMON")).asString(), QStringLiteral("MURCIA"));
-    EXPECT_EQ(dm.xAgencia.field(QStringLiteral("ADMINISTRACION")).asString(), QStringLiteral("30600"));
+    EXPECT_EQ(dm.xAgencia.field(QStringLiteral("TITULO_ADMON")).asString(),
+              QStringLiteral("MURCIA"));
+    EXPECT_EQ(dm.xAgencia.field(QStringLiteral("ADMINISTRACION")).asString(),
+              QStringLiteral("30600"));
 
     box("CONTRIBUYENTE").setAsInteger(13);
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("I"));
@@ -53,8 +46,9 @@ TEST_F(TDMM111Test, ANewRecordStartsAtZeroAndTakesTheTaxpayersDefaults) {
 
 TEST_F(TDMM111Test, ThePeriodChoosesTheStoredRecordOrANewOneWithThatKey) {
     // A stored row whose totals disagree with its boxes: loading it recomputes nothing.
-    execute(QStringLiteral("insert into T_MOD111 (CONTRIBUYENTE, PERIODO, TIPO, C3I03, C3T01, C3T03) "
-                           "values (12, '2T', 'I', 1, 99, 99)"));
+    execute(
+        QStringLiteral("insert into T_MOD111 (CONTRIBUYENTE, PERIODO, TIPO, C3I03, C3T01, C3T03) "
+                       "values (12, '2T', 'I', 1, 99, 99)"));
     choose(12, "2T");
     ASSERT_EQ(record().state(), db::DataSet::State::Edit);
     EXPECT_EQ(box("C3T01").asFloat(), 99);
@@ -66,7 +60,8 @@ TEST_F(TDMM111Test, ThePeriodChoosesTheStoredRecordOrANewOneWithThatKey) {
     EXPECT_EQ(box("CONTRIBUYENTE").asInteger(), 12);
     EXPECT_EQ(box("PERIODO").asString(), QStringLiteral("1T"));
     EXPECT_EQ(box("C3I02").asFloat(), 0);
-    EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U")) << "a new one takes the taxpayer's defaults";
+    EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U"))
+        << "a new one takes the taxpayer's defaults";
     box("C3I02").setAsFloat(70);
     record().post();
 
@@ -123,7 +118,8 @@ SET TERM ; ^
 class M111CaptureTest : public TDMM111Test {
 protected:
     void useAccounting(const QString& path) {
-        execute(QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' where CONTRIBUYENTE = 12")
+        execute(QStringLiteral(
+                    "update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' where CONTRIBUYENTE = 12")
                     .arg(path));
     }
 };
@@ -133,7 +129,7 @@ TEST_F(M111CaptureTest, FillsTheMonetaryRowsOfItsKeysAndTheTotalsFollow) {
     accounting.database().close();
     useAccounting(accounting.path());
     choose(12, "2T");
-    box("C3I06").setAsFloat(5);   // in kind: never touched by a capture
+    box("C3I06").setAsFloat(5); // in kind: never touched by a capture
     box("C3V03").setAsFloat(1);
     box("C3T02").setAsFloat(18.5);
     box("C3I05").setAsFloat(7);
@@ -144,11 +140,27 @@ TEST_F(M111CaptureTest, FillsTheMonetaryRowsOfItsKeysAndTheTotalsFollow) {
         double value;
     };
     const Expected expected[] = {
-        {"C3I01", 7},     {"C3I02", 430},  {"C3I03", 43.5}, // the later "A" row: 2018's company, 1/4-30/6
-        {"C3I04", 0},     {"C3I05", 7},    {"C3I06", 5},    {"C3II01", 3},  {"C3II02", 200},
-        {"C3II03", 30},   {"C3III01", 4},  {"C3III02", 300}, {"C3III03", 60}, {"C3IV01", 5},
-        {"C3IV02", 400},  {"C3IV03", 80},  {"C3V03", 1},    {"C3T01", 219.5}, {"C3T02", 18.5},
-        {"C3T03", 201},   {"C401", 201},
+        {"C3I01", 7},
+        {"C3I02", 430},
+        {"C3I03", 43.5}, // the later "A" row: 2018's company,
+                         // 1/4-30/6
+        {"C3I04", 0},
+        {"C3I05", 7},
+        {"C3I06", 5},
+        {"C3II01", 3},
+        {"C3II02", 200},
+        {"C3II03", 30},
+        {"C3III01", 4},
+        {"C3III02", 300},
+        {"C3III03", 60},
+        {"C3IV01", 5},
+        {"C3IV02", 400},
+        {"C3IV03", 80},
+        {"C3V03", 1},
+        {"C3T01", 219.5},
+        {"C3T02", 18.5},
+        {"C3T03", 201},
+        {"C401", 201},
     };
     for (const Expected& e : expected)
         EXPECT_DOUBLE_EQ(box(e.box).asFloat(), e.value) << e.box;
@@ -182,8 +194,8 @@ TEST_F(M111CaptureTest, WithoutAQuarterOrAnAccountingDatabaseNothingIsCaptured) 
     useAccounting(test.work.file(QStringLiteral("missing.fdb")));
     choose(12, "1T");
     EXPECT_FALSE(dm.CapturaContabilidad());
-    EXPECT_EQ(test.prompts.log(),
-              QStringList{QStringLiteral("error: Imposible abrir ") + test.work.file(QStringLiteral("missing.fdb"))});
+    EXPECT_EQ(test.prompts.log(), QStringList{QStringLiteral("error: Imposible abrir ") +
+                                              test.work.file(QStringLiteral("missing.fdb"))});
 }
 
 TEST_F(M111CaptureTest, FromTheBooksOfAGeneratedCompany) {
@@ -201,7 +213,8 @@ TEST_F(M111CaptureTest, FromTheBooksOfAGeneratedCompany) {
     for (; !rows.eof(); rows.next())
         books1T[rows.field(QStringLiteral("CLAVE")).asString()] = {
             rows.field(QStringLiteral("PERCEPTORES")).asInteger(),
-            rows.field(QStringLiteral("IMPORTE")).asFloat(), rows.field(QStringLiteral("RETENCION")).asFloat()};
+            rows.field(QStringLiteral("IMPORTE")).asFloat(),
+            rows.field(QStringLiteral("RETENCION")).asFloat()};
     rows.close();
     read.commit();
     books.database().close();

@@ -1,5 +1,7 @@
 // What lives in model 111's form: where the focus goes, the complementary mode, and the
 // road of a user from a new record to the written file.
+#include "returns/periodic/TFMM111.h"
+#include "CloseWindows.h"
 #include "M111Fixture.h"
 #include "QtPrinters.h"
 #include "db/Statement.h"
@@ -9,7 +11,6 @@
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
-#include "returns/periodic/TFMM111.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -37,13 +38,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
         return f;
     }
-    void TearDown() override {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (!w->parentWidget())
-                windows << w;
-        qDeleteAll(windows);
-    }
+    void TearDown() override { closeWindows(); }
     db::DataSet& record() { return form.dm().QMaestro; }
     // The box of a field: typed ones are "DBE" + name, computed ones "DBS" + name.
     QLineEdit* edit(const char* field) {
@@ -126,7 +121,8 @@ TEST_F(TFMM111Test, FromANewRecordToTheWrittenFile) {
 
     type(edit("C3I02"), QStringLiteral("1200.5"));
     type(edit("C3I03"), QStringLiteral("180.07"));
-    EXPECT_DOUBLE_EQ(record().field(QStringLiteral("C3I02")).asFloat(), 1200.5) << "a typed point is the decimal comma";
+    EXPECT_DOUBLE_EQ(record().field(QStringLiteral("C3I02")).asFloat(), 1200.5)
+        << "a typed point is the decimal comma";
     EXPECT_EQ(edit("C3T01")->text(), QStringLiteral("180,07"));
     EXPECT_EQ(edit("C3T03")->text(), QStringLiteral("180,07"));
     EXPECT_TRUE(edit("C3T01")->isReadOnly());
@@ -135,9 +131,11 @@ TEST_F(TFMM111Test, FromANewRecordToTheWrittenFile) {
     form.NavMain->BtnClick(Button::Post);
     ASSERT_TRUE(form.btTelematica->isEnabled());
     form.btTelematica->click();
-    EXPECT_TRUE(QFile::exists(drive.file(QStringLiteral("aeat/111_2018/GARCIA  DE LA FUENTE_3T.111"))));
+    EXPECT_TRUE(
+        QFile::exists(drive.file(QStringLiteral("aeat/111_2018/GARCIA  DE LA FUENTE_3T.111"))));
     ASSERT_FALSE(test.prompts.log().isEmpty());
-    EXPECT_TRUE(test.prompts.log().last().startsWith(QStringLiteral("information: Declaración grabada")));
+    EXPECT_TRUE(
+        test.prompts.log().last().startsWith(QStringLiteral("information: Declaración grabada")));
 }
 
 } // namespace

@@ -7,6 +7,9 @@
 #include "config/TDMMain.h"
 #include "framework/TDMBase.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,6 +19,8 @@ TEST(Demonstration, StartsOnItsTaxpayersEachWithItsAccounting) {
     const Demonstration demo(dir.file("demo"));
     demo.build();
     demo.build(); // a second run keeps what is there
+    EXPECT_TRUE(QFileInfo(QDir(demo.driveFolder()).filePath(QStringLiteral("aeat"))).isDir())
+        << "the agency's folder the returns copy into";
 
     ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
     ScopedCurrentDir current(demo.settingsFolder());
