@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever Tributra needs to build, test and run that this
-# Debian machine lacks. Does nothing when everything is there.
+# Debian machine lacks. Does nothing when everything is there. With --server, also the
+# Firebird server the integration tests run against (scripts/firebird-server.sh).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick
 )
+[ "${1:-}" = --server ] && packages+=(firebird3.0-server)
 
 missing=()
 for p in "${packages[@]}"; do
