@@ -50,10 +50,13 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
     xContribuyente.setMaster(&QMaestro);
     addDataSet(xContribuyente);
 
+    // The taxpayer starts empty, not 0: the user types it or looks it up, and a search
+    // from an empty box lists every taxpayer.
     QMaestro.onNewRecord = [this](db::DataSet&) {
         db::ChangeEventsOff quietTaxpayer(campo(kContribuyente));
         db::ChangeEventsOff quietPeriod(campo(kPeriodo));
         QMaestroNewRecord();
+        campo(kContribuyente).clear();
     };
     QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
     // The look-ups follow the master from its first open on.

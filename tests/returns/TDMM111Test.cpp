@@ -24,6 +24,7 @@ TEST_F(TDMM111Test, ANewRecordStartsAtZeroAndTakesTheTaxpayersDefaults) {
         ASSERT_FALSE(dm.QMaestro.field(name).isNull()) << name.toStdString();
         EXPECT_EQ(dm.QMaestro.field(name).asFloat(), 0) << name.toStdString();
     }
+    EXPECT_TRUE(box("CONTRIBUYENTE").isNull()) << "typed or looked up by the user";
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("I"));
     EXPECT_EQ(box("PERIODO").asString(), QStringLiteral("00"));
     EXPECT_EQ(box("C3I02").text(), QStringLiteral("0,00"));
