@@ -199,9 +199,37 @@ TEST_F(M111CaptureTest, WithoutAQuarterOrAnAccountingDatabaseNothingIsCaptured) 
                                               test.work.file(QStringLiteral("missing.fdb"))});
 }
 
+// The generated books withhold from wages (key "A") and professional fees ("G"); a few
+// prizes ("K") and a forest gain ("J") are booked on top, one prize after the quarter.
+const QString kPrizesAndForest = QStringLiteral(R"(
+INSERT INTO T_CLAVES_RETENCION VALUES ('47510004', 111, 'K', '629', '410', 'Retenciones premios');
+INSERT INTO T_CLAVES_RETENCION VALUES ('47510005', 111, 'J', '607', '410', 'Retenciones montes');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900001, 1, '2018-02-10', 2, '62900001', 1000, 0, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900001, 2, '2018-02-10', 2, '47510004', 0, 190, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900001, 3, '2018-02-10', 2, '41000901', 0, 810, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900002, 1, '2018-03-15', 3, '62900001', 500, 0, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900002, 2, '2018-03-15', 3, '47510004', 0, 95, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900002, 3, '2018-03-15', 3, '41000902', 0, 405, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900003, 1, '2018-04-02', 4, '62900001', 300, 0, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900003, 2, '2018-04-02', 4, '47510004', 0, 57, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900003, 3, '2018-04-02', 4, '41000903', 0, 243, 'Premio');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900004, 1, '2018-01-20', 1, '60700001', 2000, 0, 'Monte');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900004, 2, '2018-01-20', 1, '47510005', 0, 380, 'Monte');
+INSERT INTO T_APUNTES VALUES (:E, 2018, 900004, 3, '2018-01-20', 1, '41000904', 0, 1620, 'Monte');
+)");
+
 TEST_F(M111CaptureTest, FromTheBooksOfAGeneratedCompany) {
     AccountingTestDatabase books(test.work);
     useAccounting(books.path());
+    db::Transaction write(books.database());
+    for (const QString& sql : kPrizesAndForest.trimmed().split(u'\n')) {
+        db::Statement insert(books.database(), write);
+        insert.setSql(sql.chopped(1));
+        if (sql.contains(u":E"))
+            insert.setParam(QStringLiteral("E"), 3); // the 2018 company of the sample
+        insert.execute();
+    }
+    write.commit();
     // What the books withheld in the first quarter, straight from their procedure.
     db::Transaction read(books.database());
     db::Statement rows(books.database(), read);
@@ -232,8 +260,17 @@ TEST_F(M111CaptureTest, FromTheBooksOfAGeneratedCompany) {
     EXPECT_EQ(box("C3II01").asInteger(), professionals);
     EXPECT_DOUBLE_EQ(box("C3II02").asFloat(), fees);
     EXPECT_DOUBLE_EQ(box("C3II03").asFloat(), feeWithholdings);
-    EXPECT_DOUBLE_EQ(box("C3T01").asFloat(), wageWithholdings + feeWithholdings);
-    EXPECT_DOUBLE_EQ(box("C401").asFloat(), wageWithholdings + feeWithholdings);
+    // The two prizes of the quarter and the forest gain, as booked above.
+    EXPECT_EQ(box("C3III01").asInteger(), 2);
+    EXPECT_DOUBLE_EQ(box("C3III02").asFloat(), 1500);
+    EXPECT_DOUBLE_EQ(box("C3III03").asFloat(), 285);
+    EXPECT_EQ(box("C3IV01").asInteger(), 1);
+    EXPECT_DOUBLE_EQ(box("C3IV02").asFloat(), 2000);
+    EXPECT_DOUBLE_EQ(box("C3IV03").asFloat(), 380);
+    const double total = wageWithholdings + feeWithholdings + 285 + 380;
+    EXPECT_DOUBLE_EQ(box("C3T01").asFloat(), total);
+    EXPECT_DOUBLE_EQ(box("C3T03").asFloat(), total);
+    EXPECT_DOUBLE_EQ(box("C401").asFloat(), total);
 }
 
 } // namespace
