@@ -45,7 +45,7 @@ QString TerminalPrompts::folder(const QString& title, const QString&) {
 }
 
 void TerminalPrompts::showErrors(const QString& text) {
-    err_ << text << Qt::endl;
+    error(text);
 }
 
 bool TerminalPrompts::askDatabaseLocation(config::DatabaseLocation&) {

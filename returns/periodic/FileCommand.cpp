@@ -5,20 +5,27 @@
 #include "returns/periodic/TDMM111.h"
 #include "util/Error.h"
 
+#include <QHash>
+
 #include <memory>
 
 namespace {
 
-std::unique_ptr<PeriodicReturn> makeReturn(const QString& modelo, TDMMain& main) {
-    if (modelo == u"111")
-        return std::make_unique<TDMM111>(main);
-    return nullptr;
+using Factory = std::unique_ptr<PeriodicReturn> (*)(TDMMain&);
+
+// The models whose file the command writes.
+const QHash<QString, Factory>& models() {
+    static const QHash<QString, Factory> all = {
+        {QStringLiteral("111"), [](TDMMain& main) -> std::unique_ptr<PeriodicReturn> {
+             return std::make_unique<TDMM111>(main);
+         }}};
+    return all;
 }
 
 } // namespace
 
 std::optional<FileCommand> FileCommand::parse(const QStringList& arguments) {
-    if (arguments.isEmpty() || arguments[0] != u"111")
+    if (arguments.isEmpty() || !models().contains(arguments[0]))
         return std::nullopt;
     FileCommand command;
     command.modelo = arguments[0];
@@ -52,7 +59,7 @@ int FileCommand::run(TDMMain& main) const {
     if (main.terminating()) // the database did not open: the user was told
         return 1;
     try {
-        const std::unique_ptr<PeriodicReturn> module = makeReturn(modelo, main);
+        const std::unique_ptr<PeriodicReturn> module = models().value(modelo)(main);
         module->DataModuleCreate();
         return module->GeneraFicheroDe(contribuyente, periodo, captura) ? 0 : 1;
     } catch (const tributra::Error& e) { // the database's errors too

@@ -175,11 +175,12 @@ bool PeriodicReturn::GrabaDeclaracion() {
         prompts.information(model_.errorFichero);
         return false;
     }
-    destino_ = directorioDestino();
-    QDir().mkdir(destino_); // only the last level: the agency's own folder must be there
-    if (!platform::replaceFile(impresion, QDir(destino_).filePath(nombreCopia())))
+    const QString destino = directorioDestino();
+    QDir().mkdir(destino); // only the last level: the agency's own folder must be there
+    copia_ = QDir(destino).filePath(nombreCopia());
+    if (!platform::replaceFile(impresion, copia_))
         prompts.information(QStringLiteral("No se ha podido copiar el archivo en :") +
-                            QDir::toNativeSeparators(destino_));
+                            QDir::toNativeSeparators(destino));
     return true;
 }
 
@@ -191,7 +192,7 @@ bool PeriodicReturn::GeneraFichero() {
     }
     prompts.information(
         QStringLiteral("Declaración grabada para su validación/presentacion\nEn : ") +
-        QDir::toNativeSeparators(QDir(destino_).filePath(nombreCopia())));
+        QDir::toNativeSeparators(copia_));
     return true;
 }
 

@@ -83,5 +83,5 @@ private:
     Model model_;
     std::optional<int> contribuyente_;
     QString periodo_;
-    QString destino_;
+    QString copia_; // the last file copied into the agency's directory
 };

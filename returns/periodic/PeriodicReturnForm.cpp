@@ -63,16 +63,15 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
     card->addWidget(PCModelo, 1);
 
     NavMain->InsertaControl = EContribuyente;
-    NavMain->BeforeAction = [this](TDBNavigatorVC::Button b) { NavMainBeforeAction(int(b)); };
+    NavMain->BeforeAction = [this](TDBNavigatorVC::Button b) { NavMainBeforeAction(b); };
 }
 
 PeriodicReturn& PeriodicReturnForm::dm() const {
     return static_cast<PeriodicReturn&>(module());
 }
 
-void PeriodicReturnForm::NavMainBeforeAction(int button) {
-    const auto b = static_cast<TDBNavigatorVC::Button>(button);
-    if (b == TDBNavigatorVC::Button::Insert || b == TDBNavigatorVC::Button::Edit)
+void PeriodicReturnForm::NavMainBeforeAction(TDBNavigatorVC::Button button) {
+    if (button == TDBNavigatorVC::Button::Insert || button == TDBNavigatorVC::Button::Edit)
         PCModelo->setCurrentIndex(0);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/TDBNavigatorVC.h"
 #include "framework/TFModelos.h"
 
 class PeriodicReturn;
@@ -41,7 +42,7 @@ protected:
     QWidget* pagina(const QString& title);
 
 private:
-    void NavMainBeforeAction(int button);
+    void NavMainBeforeAction(TDBNavigatorVC::Button button);
 
     QHBoxLayout* cabecera_;
     QVBoxLayout* ficha_;

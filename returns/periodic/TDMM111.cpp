@@ -26,11 +26,14 @@ QStringList campos() {
 }
 
 // Boxes 03, 06, 09, 12, 15, 18, 21, 24 and 27: what box 28 adds up.
-QStringList pagos() {
-    QStringList p;
-    for (const QString& seccion : kSecciones)
-        p << seccion + QStringLiteral("03") << seccion + QStringLiteral("06");
-    return p << QStringLiteral("C3V03");
+const QStringList& pagos() {
+    static const QStringList p = [] {
+        QStringList names;
+        for (const QString& seccion : kSecciones)
+            names << seccion + QStringLiteral("03") << seccion + QStringLiteral("06");
+        return names << QStringLiteral("C3V03");
+    }();
+    return p;
 }
 
 // The monetary row a capture key fills: recipients, amount, withholdings.
