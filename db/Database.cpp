@@ -108,6 +108,14 @@ void Database::create(const QString& name, const QStringList& params, int pageSi
     });
 }
 
+void Database::shutdownClient() {
+    client::call([](client::Status* st) {
+        auto* provider = client::master()->getDispatcher();
+        provider->shutdown(st, 0, fb_shutrsn_app_stopped);
+        provider->release();
+    });
+}
+
 Firebird::IAttachment* Database::attachment() const {
     if (!attachment_)
         throw Error(QStringLiteral("La base de datos no está conectada"));

@@ -38,6 +38,9 @@ public:
 
     // Creates a new, empty database (dialect 1, default character set WIN1252).
     static void create(const QString& name, const QStringList& params, int pageSize = 8192);
+    // Stops the client and the embedded engine, so that their threads end before the
+    // process does; connections still open are cut.
+    static void shutdownClient();
 
     // For the rest of db/: the engine's handle and a count of reconnections, so that
     // statements prepared on an earlier connection prepare again.

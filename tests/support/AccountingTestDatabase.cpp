@@ -1,32 +1,21 @@
 #include "AccountingTestDatabase.h"
 
 #include "TempDir.h"
+#include "TemplateCache.h"
 #include "config/AdminAccount.h"
 
 #include <QFile>
-#include <QMap>
-#include <QTemporaryDir>
-
-#include <tuple>
 
 namespace {
 
 QString templateFor(const schema::AccountingSample::Options& options) {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tributra-accounting-XXXXXX"));
-    static QMap<std::tuple<int, int, unsigned>, QString> made;
-    const auto key = std::make_tuple(int(options.taxpayer), options.invoicesPerMonth, options.seed);
-    if (const auto it = made.constFind(key); it != made.cend())
-        return *it;
-    const QString path = folder.filePath(QStringLiteral("sample%1.fdb").arg(made.size()));
-    try {
+    const QString key = QStringLiteral("accounting %1 %2 %3")
+                            .arg(int(options.taxpayer))
+                            .arg(options.invoicesPerMonth)
+                            .arg(options.seed);
+    return templates::cached(key, [&](const QString& path) {
         schema::AccountingSample(options).create(path, config::adminParams());
-    } catch (...) {
-        // Every later test should fail on the same error, not on a half-made file.
-        QFile::remove(path);
-        throw;
-    }
-    made.insert(key, path);
-    return path;
+    });
 }
 
 } // namespace
