@@ -7,7 +7,7 @@
 #include "framework/Prompts.h"
 #include "framework/UserCommand.h"
 #include "platform/Calculator.h"
-#include "returns/periodic/TFMM111.h"
+#include "returns/ReturnForms.h"
 #include "taxpayers/TFMContribuyentes.h"
 #include "taxpayers/TFMImportaCont.h"
 #include "taxpayers/TFMImportaDatos.h"
@@ -83,11 +83,7 @@ void TFMain::buildMenu() {
     archivos->addAction(ASalir);
 
     QMenu* irpf = menuBar()->addMenu(QStringLiteral("I.R.P.F."));
-    QAction* AMod111 = newAction("AMod111", QStringLiteral("Modelo 111"));
-    AMod111->setEnabled(true);
-    connect(AMod111, &QAction::triggered, this,
-            [this, AMod111] { openForm([&] { forms_.MuestraFormulario<TFMM111>(AMod111); }); });
-    irpf->addAction(AMod111);
+    irpf->addAction(newAction("AMod111", QStringLiteral("Modelo 111")));
     irpf->addAction(newAction("AMod115", QStringLiteral("Modelo 115")));
     irpf->addAction(newAction("AMod123", QStringLiteral("Modelo 123")));
     irpf->addSeparator();
@@ -126,6 +122,13 @@ void TFMain::buildMenu() {
     cuentas->addAction(newAction("ACopiaMem", QStringLiteral("Copia memorias")));
     cuentas->addAction(newAction("AMemObtener", QStringLiteral("Impresión de Memoria")));
     cuentas->addSeparator();
+
+    for (const returns::ReturnForm& form : returns::forms()) {
+        auto* action = findChild<QAction*>(QLatin1String(form.accion));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, action, &form] { openForm([&] { form.muestra(forms_, action); }); });
+    }
 
     MGVentanas = menuBar()->addMenu(QStringLiteral("Ventanas"));
     MGVentanas->setObjectName(QStringLiteral("MGVentanas"));

@@ -6,6 +6,7 @@
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "framework/TerminalPrompts.h"
+#include "returns/FileViewer.h"
 #include "returns/periodic/FileCommand.h"
 #include "schema/SystemDatabase.h"
 #include "taxpayers/Demonstration.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QScreen>
 #include <QStringList>
 #include <QTextStream>
@@ -20,9 +22,26 @@
 namespace {
 
 int usage() {
-    QTextStream(stderr) << "Uso: tributra [--init-db RUTA | --demo CARPETA [--no-window]]\n"
-                        << "       " << FileCommand::usage() << "\n";
+    QStringList commands = {QStringLiteral("tributra [--init-db RUTA | --demo CARPETA [--no-window]]"),
+                            QStringLiteral("tributra ver FICHERO")};
+    commands << FileCommand::usage().split(u'\n');
+    QTextStream(stderr) << "Uso: " << commands.join(QStringLiteral("\n     ")) << "\n";
     return 2;
+}
+
+// Every field of a file the system wrote; 0 when it was recognised and nothing is amiss.
+int showFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QTextStream(stderr) << "No se puede leer el fichero " << QDir::toNativeSeparators(path)
+                            << ": " << file.errorString() << "\n";
+        return 1;
+    }
+    const FileView view = viewFile(file.readAll());
+    QTextStream out(stdout);
+    for (const QString& line : view.lines)
+        out << line << "\n";
+    return view.recognized && view.faults == 0 ? 0 : 1;
 }
 
 // A return's file from the terminal, on the database the settings name.
@@ -89,7 +108,7 @@ int runApplication(int argc, char* argv[], const QString& demoFolder) {
         }
         return runWindow(app, prompts);
     } catch (const tributra::Error& e) {
-        prompts.error(e.text());
+        prompts.error(e.message());
         return 1;
     }
 }
@@ -103,12 +122,14 @@ int runCommand(int argc, char* argv[]) {
             return initDatabase(args[2]);
         if (args.size() == 4 && args[1] == u"--demo" && args[3] == u"--no-window")
             return buildDemonstration(args[2]);
+        if (args.size() == 3 && args[1] == u"ver")
+            return showFile(args[2]);
         if (args.size() > 1 && args[1] == u"fichero")
             if (const auto command = FileCommand::parse(args.mid(2)))
                 return writeFile(*command);
         return usage();
     } catch (const tributra::Error& e) {
-        QTextStream(stderr) << e.text() << "\n";
+        QTextStream(stderr) << e.message() << "\n";
         return 1;
     }
 }

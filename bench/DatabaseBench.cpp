@@ -136,7 +136,7 @@ void BM_PostDataSet(benchmark::State& state) {
         ds.setSelectSql(QStringLiteral("select ID, TXT, VAL from T_GRABADO"));
         ds.setInsertSql(
             QStringLiteral("insert into T_GRABADO (ID, TXT, VAL) values (:ID, :TXT, :VAL)"));
-        ds.afterPost = [](db::DataSet& d) { d.transaction().commitRetaining(); };
+        ds.afterPost.add([](db::DataSet& d) { d.transaction().commitRetaining(); });
         ds.open();
         state.ResumeTiming();
         for (int i = 0; i < kPostRows; ++i) {

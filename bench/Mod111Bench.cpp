@@ -35,7 +35,7 @@ struct Quarter {
 void BM_ComponePagina1(benchmark::State& state) {
     Quarter q;
     for (auto _ : state)
-        benchmark::DoNotOptimize(q.dm.ComponePagina1());
+        benchmark::DoNotOptimize(q.dm.ComponePagina(TDMM111::kModelo.paginas.front()));
 }
 BENCHMARK(BM_ComponePagina1)->Unit(benchmark::kMicrosecond);
 

@@ -62,7 +62,7 @@ void DataSet::setMaster(DataSet* master) {
 void DataSet::open() {
     if (active())
         return;
-    fire(beforeOpen, *this);
+    beforeOpen.run(*this);
     select_.setSql(selectSql_);
     bindParams(select_, false);
     select_.execute();
@@ -77,9 +77,9 @@ void DataSet::open() {
     setState(State::Browse);
     emit rowsChanged();
     emit currentChanged();
-    fire(afterOpen, *this);
+    afterOpen.run(*this);
     if (!rows_.empty())
-        fire(afterScroll, *this);
+        afterScroll.run(*this);
     masterChanged();
 }
 
@@ -143,7 +143,7 @@ void DataSet::addRow(int at) {
     setState(State::Insert);
     emit rowsChanged();
     emit currentChanged();
-    fire(onNewRecord, *this);
+    onNewRecord.run(*this);
     masterChanged();
 }
 
@@ -158,7 +158,7 @@ void DataSet::edit() {
     oldRow_ = rows_[current_];
     modified_ = false;
     setState(State::Edit);
-    fire(afterEdit, *this);
+    afterEdit.run(*this);
 }
 
 void DataSet::post() {
@@ -169,7 +169,7 @@ void DataSet::post() {
     emit aboutToPost();
     if (!refusal_.isEmpty())
         throw tributra::Error(refusal_);
-    fire(beforePost, *this);
+    beforePost.run(*this);
     checkRequired();
     if (state_ == State::Insert)
         runWrite(insert_, insertSql_, "inserción");
@@ -178,7 +178,7 @@ void DataSet::post() {
     oldRow_.clear();
     modified_ = false;
     setState(State::Browse);
-    fire(afterPost, *this);
+    afterPost.run(*this);
     masterChanged();
 }
 
@@ -229,9 +229,9 @@ void DataSet::remove() {
     setState(State::Browse);
     emit rowsChanged();
     emit currentChanged();
-    fire(afterDelete, *this);
+    afterDelete.run(*this);
     if (!rows_.empty())
-        fire(afterScroll, *this);
+        afterScroll.run(*this);
     masterChanged();
 }
 
@@ -389,7 +389,7 @@ bool DataSet::locate(const QString& fields, const QVariantList& values, LocateOp
 void DataSet::scrolled() {
     emit currentChanged();
     if (current_ >= 0)
-        fire(afterScroll, *this);
+        afterScroll.run(*this);
     masterChanged();
 }
 
@@ -514,11 +514,6 @@ void DataSet::masterChanged() {
         d->close();
         d->open();
     }
-}
-
-void DataSet::fire(const Event& event, DataSet& dataSet) {
-    if (event)
-        event(dataSet);
 }
 
 } // namespace db

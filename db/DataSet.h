@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/DataSetEvent.h"
 #include "db/Field.h"
 #include "db/Statement.h"
 
@@ -33,7 +34,6 @@ class DataSet : public QObject {
     Q_OBJECT
 public:
     enum class State { Inactive, Browse, Edit, Insert };
-    using Event = std::function<void(DataSet&)>;
     using FieldHook = std::function<void(Field&)>;
 
     DataSet(Database& database, Transaction& transaction, QObject* parent = nullptr);
@@ -104,14 +104,14 @@ public:
     // as its text() would with that row current: what lists show.
     QString displayText(int row, int column) const;
 
-    Event beforeOpen;
-    Event afterOpen;
-    Event onNewRecord;
-    Event beforePost;
-    Event afterPost;
-    Event afterDelete;
-    Event afterEdit;
-    Event afterScroll;
+    DataSetEvent beforeOpen;
+    DataSetEvent afterOpen;
+    DataSetEvent onNewRecord;
+    DataSetEvent beforePost;
+    DataSetEvent afterPost;
+    DataSetEvent afterDelete;
+    DataSetEvent afterEdit;
+    DataSetEvent afterScroll;
     void onFieldChange(const QStringList& names, const FieldHook& hook);
     void onFieldValidate(const QStringList& names, const FieldHook& hook);
 
@@ -144,7 +144,6 @@ private:
     void runWrite(Statement& statement, const QString& sql, const char* missing);
     void checkRequired() const;
     void reopenKeepingRow();
-    static void fire(const Event& event, DataSet& dataSet);
 
     Database* database_;
     Transaction* transaction_;

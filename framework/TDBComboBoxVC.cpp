@@ -22,7 +22,9 @@ TDBComboBoxVC::TDBComboBoxVC(db::DataSet& dataSet, const QString& fieldName,
             return;
         }
         setCurrentIndex(item);
+        // Written at once, so the command the user clicks next sees the pick.
         link_->setModified();
+        link_->updateRecord();
     });
     showField();
 }

@@ -32,8 +32,8 @@ TDMBase::TDMBase(TDMMain& main)
     xAgencia.setSelectSql(QStringLiteral(
         "select * from VER_AGENCIA_TRIBUTARIA\nwhere contribuyente = :contribuyente"));
     xAgencia.setMaster(&QMaestro);
-    QMaestro.afterPost = [this](db::DataSet& ds) { QMaestroAfterPost(ds); };
-    QMaestro.afterDelete = [this](db::DataSet& ds) { QMaestroAfterPost(ds); };
+    QMaestro.afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
+    QMaestro.afterDelete.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
     addDataSet(QMaestro);
     addDataSet(xDatosConta);
     addDataSet(xAgencia);

@@ -10,7 +10,7 @@ bool runCommand(Prompts& prompts, const std::function<void()>& command) {
         command();
         return true;
     } catch (const tributra::Error& e) {
-        prompts.error(e.text());
+        prompts.error(e.message());
         return false;
     }
 }

@@ -20,13 +20,10 @@ TDMContribuyentes::TDMContribuyentes(TDMMain& main) : TDMBase(main) {
         QStringLiteral("select * from T_CONTRIBUYENTES\norder by contribuyente desc"));
     setWriteSql(QStringLiteral("T_CONTRIBUYENTES"), kColumns, {QStringLiteral("CONTRIBUYENTE")},
                 KeyUpdate::Kept);
-    QMaestro.onNewRecord = [this](db::DataSet&) { QMaestroNewRecord(); };
-    QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
-    // The schema writes the title: read the row back so lists show it at once.
-    QMaestro.afterPost = [this](db::DataSet& ds) {
-        QMaestroAfterPost(ds);
-        ds.refresh();
-    };
+    QMaestro.onNewRecord.add([this](db::DataSet&) { QMaestroNewRecord(); });
+    QMaestro.beforePost.add([this](db::DataSet&) { QMaestroBeforePost(); });
+    // The schema writes the title: read the row back, once committed, so lists show it at once.
+    QMaestro.afterPost.add([](db::DataSet& ds) { ds.refresh(); });
     QMaestro.onFieldValidate({QStringLiteral("CONTRIBUYENTE")}, [this](db::Field& f) {
         CompruebaClave(f, QStringLiteral("t_contribuyentes"));
     });

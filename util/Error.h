@@ -5,15 +5,21 @@
 
 namespace tributra {
 
-// A rule the user broke, with the Spanish text to show. Forms catch it around every
-// command and show it in a message box; the form stays open.
+// A rule the user broke, with the Spanish text to show and, where there is one, the detail
+// that tells where. Forms catch it around every command and show it in a message box; the
+// form stays open.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+    explicit Error(const QString& text, const QString& detail = {})
+        : std::runtime_error(text.toStdString()), text_(text), detail_(detail) {}
     const QString& text() const { return text_; }
+    const QString& detail() const { return detail_; }
+    // What the user is shown: the text, and the detail below it.
+    QString message() const { return detail_.isEmpty() ? text_ : text_ + QStringLiteral("\n\n") + detail_; }
 
 private:
     QString text_;
+    QString detail_;
 };
 
 // A text that does not read as the number or date it must be.

@@ -2,42 +2,53 @@
 
 #include "framework/DBEdit.h"
 #include "framework/DBShadedBox.h"
+#include "returns/periodic/PeriodicReturn.h"
+#include "util/Error.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
-BoxGrid::BoxGrid(const QString& title, const QStringList& headings, db::DataSet& dataSet,
-                 framework::Prompts& prompts, QWidget* parent)
-    : QGroupBox(title, parent), dataSet_(dataSet), prompts_(prompts), grid_(new QGridLayout(this)) {
+BoxGrid::BoxGrid(const BoxGroup& group, PeriodicReturn& module, framework::Prompts& prompts,
+                 QWidget* parent)
+    : QGroupBox(QString::fromUtf8(group.title), parent), module_(module), prompts_(prompts),
+      grid_(new QGridLayout(this)) {
     grid_->setVerticalSpacing(3);
     grid_->setColumnStretch(0, 1);
-    for (int i = 0; i < headings.size(); ++i) {
-        auto* heading = new QLabel(headings[i]);
+    for (int i = 0; i < int(group.headings.size()); ++i) {
+        auto* heading = new QLabel(QString::fromUtf8(group.headings[size_t(i)]));
         heading->setAlignment(Qt::AlignCenter);
         grid_->addWidget(heading, 0, 1 + 2 * i, 1, 2);
     }
+    for (const BoxGroup::Row& row : group.rows)
+        addRow(row);
 }
 
-void BoxGrid::addRow(const QString& caption, const std::vector<Box>& boxes) {
-    const int row = grid_->rowCount();
-    auto* label = new QLabel(caption);
+void BoxGrid::addRow(const BoxGroup::Row& row) {
+    const int at = grid_->rowCount();
+    auto* label = new QLabel(QString::fromUtf8(row.caption));
     label->setWordWrap(true);
-    grid_->addWidget(label, row, 0);
+    grid_->addWidget(label, at, 0);
     int column = 1;
-    for (const Box& b : boxes) {
-        auto* number = new QLabel(b.numero);
+    for (const char* numero : row.boxes) {
+        const layout::Row* casilla = module_.model().casilla(QLatin1String(numero));
+        if (!casilla)
+            throw tributra::Error(QStringLiteral("Modelo %1: no hay una casilla %2")
+                                      .arg(module_.model().modelo, QLatin1String(numero)));
+        const QString campo = QString::fromLatin1(casilla->source);
+        auto* number = new QLabel(QLatin1String(numero));
         number->setStyleSheet(QStringLiteral("font-weight: bold"));
-        grid_->addWidget(number, row, column++, Qt::AlignRight);
+        grid_->addWidget(number, at, column++, Qt::AlignRight);
+        const bool count = casilla->kind == layout::Kind::Count;
         QLineEdit* edit = nullptr;
-        if (b.kind == Kind::Computed) {
-            edit = new DBShadedBox(dataSet_, b.campo, prompts_);
+        if (module_.calculadas().computes(campo)) {
+            edit = new DBShadedBox(module_.QMaestro, campo, prompts_);
         } else {
-            auto* typed = new DBEdit(dataSet_, b.campo, prompts_);
-            typed->setPuntoToComa(b.kind == Kind::Amount);
+            auto* typed = new DBEdit(module_.QMaestro, campo, prompts_);
+            typed->setPuntoToComa(!count);
             edit = typed;
         }
-        edit->setMinimumWidth(b.kind == Kind::Count ? 70 : 120);
-        grid_->addWidget(edit, row, column++);
-        boxes_.insert(b.campo, edit);
+        edit->setMinimumWidth(count ? 70 : 120);
+        grid_->addWidget(edit, at, column++);
+        boxes_.insert(campo, edit);
     }
 }

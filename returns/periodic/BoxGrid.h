@@ -5,36 +5,41 @@
 
 #include <vector>
 
+class PeriodicReturn;
 class QGridLayout;
 class QLineEdit;
-namespace db {
-class DataSet;
-}
 namespace framework {
 class Prompts;
 }
 
-// A group of an official model's boxes: the column headings, then rows of a caption and
-// its boxes, each with its number printed before it. Amount boxes turn a typed "." into
-// the decimal comma; computed boxes are shaded and never typed in.
+// A group of an official model's boxes as the form draws it: a title, the column
+// headings, and rows of a caption and the numbers of its boxes.
+struct BoxGroup {
+    struct Row {
+        const char* caption;
+        std::vector<const char*> boxes;
+    };
+    const char* title;
+    std::vector<const char*> headings;
+    std::vector<Row> rows;
+};
+
+// A group laid out, each box with its number printed before it. What a box is comes from
+// the model's tables: its field and kind from the page row of its number, its shade from
+// the computed boxes. Amount boxes turn a typed "." into the decimal comma; computed boxes
+// are shaded and never typed in.
 class BoxGrid : public QGroupBox {
     Q_OBJECT
 public:
-    enum class Kind { Count, Amount, Computed };
-    struct Box {
-        QString numero;
-        QString campo;
-        Kind kind;
-    };
+    BoxGrid(const BoxGroup& group, PeriodicReturn& module, framework::Prompts& prompts,
+            QWidget* parent = nullptr);
 
-    BoxGrid(const QString& title, const QStringList& headings, db::DataSet& dataSet,
-            framework::Prompts& prompts, QWidget* parent = nullptr);
-
-    void addRow(const QString& caption, const std::vector<Box>& boxes);
     QLineEdit* box(const QString& campo) const { return boxes_.value(campo); }
 
 private:
-    db::DataSet& dataSet_;
+    void addRow(const BoxGroup::Row& row);
+
+    PeriodicReturn& module_;
     framework::Prompts& prompts_;
     QGridLayout* grid_;
     QHash<QString, QLineEdit*> boxes_;

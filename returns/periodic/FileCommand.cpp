@@ -2,30 +2,13 @@
 
 #include "config/TDMMain.h"
 #include "framework/Prompts.h"
-#include "returns/periodic/TDMM111.h"
+#include "returns/ReturnModels.h"
 #include "util/Error.h"
-
-#include <QHash>
 
 #include <memory>
 
-namespace {
-
-using Factory = std::unique_ptr<PeriodicReturn> (*)(TDMMain&);
-
-// The models whose file the command writes.
-const QHash<QString, Factory>& models() {
-    static const QHash<QString, Factory> all = {
-        {QStringLiteral("111"), [](TDMMain& main) -> std::unique_ptr<PeriodicReturn> {
-             return std::make_unique<TDMM111>(main);
-         }}};
-    return all;
-}
-
-} // namespace
-
 std::optional<FileCommand> FileCommand::parse(const QStringList& arguments) {
-    if (arguments.isEmpty() || !models().contains(arguments[0]))
+    if (arguments.isEmpty() || !returns::findModel(arguments[0]))
         return std::nullopt;
     FileCommand command;
     command.modelo = arguments[0];
@@ -51,19 +34,27 @@ std::optional<FileCommand> FileCommand::parse(const QStringList& arguments) {
 }
 
 QString FileCommand::usage() {
-    return QStringLiteral(
-        "tributra fichero 111 --contribuyente NUMERO --periodo 1T|2T|3T|4T [--captura]");
+    QStringList lines;
+    for (const PeriodicReturn::Model* model : returns::models()) {
+        QStringList codes;
+        for (const periods::Period& p : model->periodos)
+            if (model->periodoValido(QLatin1String(p.code)))
+                codes << QLatin1String(p.code);
+        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO --periodo %2 [--captura]")
+                     .arg(model->modelo, codes.join(u'|'));
+    }
+    return lines.join(u'\n');
 }
 
 int FileCommand::run(TDMMain& main) const {
     if (main.terminating()) // the database did not open: the user was told
         return 1;
     try {
-        const std::unique_ptr<PeriodicReturn> module = models().value(modelo)(main);
+        const std::unique_ptr<PeriodicReturn> module = returns::findModel(modelo)->crea(main);
         module->DataModuleCreate();
         return module->GeneraFicheroDe(contribuyente, periodo, captura) ? 0 : 1;
     } catch (const tributra::Error& e) { // the database's errors too
-        main.prompts().error(e.text());
+        main.prompts().error(e.message());
     }
     return 1;
 }

@@ -6,6 +6,7 @@
 #include "framework/Prompts.h"
 #include "platform/FileCopy.h"
 #include "platform/WindowsPaths.h"
+#include "returns/LayoutWriter.h"
 #include "returns/periodic/TelematicFile.h"
 #include "util/Error.h"
 #include "util/Win1252.h"
@@ -38,8 +39,23 @@ private:
 
 } // namespace
 
-PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
-    : TDMBase(main), xContribuyente(main.Database, TLocal), model_(std::move(model)) {
+bool PeriodicReturn::Model::periodoValido(const QString& periodo) const {
+    return periodo != u"00" && std::any_of(periodos.begin(), periodos.end(), [&](const auto& p) {
+               return periodo == QLatin1String(p.code);
+           });
+}
+
+const layout::Row* PeriodicReturn::Model::casilla(const QString& numero) const {
+    for (const layout::Table& pagina : paginas)
+        for (const layout::Row& row : pagina.rows)
+            if (numero == QLatin1String(row.box))
+                return &row;
+    return nullptr;
+}
+
+PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
+    : TDMBase(main), xContribuyente(main.Database, TLocal), model_(model),
+      calculadas_(QMaestro, model.calculadas) {
     QMaestro.setSelectSql(QStringLiteral("select * from %1 where contribuyente = :contribuyente "
                                          "and periodo = :periodo")
                               .arg(model_.tabla));
@@ -52,19 +68,19 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, Model model)
 
     // The taxpayer starts empty, not 0: the user types it or looks it up, and a search
     // from an empty box lists every taxpayer.
-    QMaestro.onNewRecord = [this](db::DataSet&) {
+    QMaestro.onNewRecord.add([this](db::DataSet&) {
         db::ChangeEventsOff quietTaxpayer(campo(kContribuyente));
         db::ChangeEventsOff quietPeriod(campo(kPeriodo));
         QMaestroNewRecord();
         campo(kContribuyente).clear();
-    };
-    QMaestro.beforePost = [this](db::DataSet&) { QMaestroBeforePost(); };
+    });
+    QMaestro.beforePost.add([this](db::DataSet&) { QMaestroBeforePost(); });
     // The look-ups follow the master from its first open on.
-    QMaestro.afterOpen = [this](db::DataSet&) {
+    QMaestro.afterOpen.add([this](db::DataSet&) {
         for (db::DataSet* detail : {&xAgencia, &xContribuyente})
             if (!detail->active())
                 detail->open();
-    };
+    });
     QMaestro.onFieldChange({kContribuyente}, [this](db::Field&) { QMaestroCONTRIBUYENTEChange(); });
     QMaestro.onFieldChange({kPeriodo}, [this](db::Field&) { QMaestroPERIODOChange(); });
 }
@@ -138,17 +154,50 @@ bool PeriodicReturn::CapturaContabilidad() {
 QString PeriodicReturn::ComponeFichero() {
     TelematicFile file{model_.modelo,        kEjercicio,     campo(kPeriodo).asString(),
                        model_.sufijoPeriodo, model_.version, {}};
-    for (const Pagina& pagina : ComponePaginas()) {
-        if (pagina.texto.size() != pagina.longitud)
-            throw tributra::Error(
-                QStringLiteral(" Longitud de la página %1 incorrecta").arg(pagina.numero));
-        file.paginas << pagina.texto;
-    }
+    for (const layout::Table& pagina : model_.paginas)
+        file.paginas << ComponePagina(pagina);
     return file.text();
+}
+
+QString PeriodicReturn::ComponePagina(const layout::Table& pagina) {
+    xContribuyente.close();
+    xContribuyente.open();
+    if (xContribuyente.isEmpty())
+        throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
+    const LayoutWriter writer(
+        model_.modelo, [this](const QString& nombre) { return valorFichero(nombre); },
+        [this](const QString& nombre) { return Regla(nombre); });
+    const QString longitud =
+        QStringLiteral(" Longitud de la %1 incorrecta").arg(QString::fromUtf8(pagina.name));
+    try {
+        const QString texto = writer.write(pagina);
+        if (texto.size() != pagina.length)
+            throw tributra::Error(longitud);
+        return texto;
+    } catch (const LayoutError& e) {
+        throw tributra::Error(longitud, e.text());
+    }
+}
+
+db::Value PeriodicReturn::valorFichero(const QString& nombre) {
+    for (const db::DataSet* record : {&QMaestro, &xContribuyente})
+        if (const db::Field* f = record->findField(nombre))
+            return f->value();
+    throw tributra::Error(
+        QStringLiteral("Modelo %1: no hay un campo %2").arg(model_.modelo, nombre));
+}
+
+QString PeriodicReturn::Regla(const QString& nombre) {
+    throw tributra::Error(
+        QStringLiteral("Modelo %1: no hay una regla %2").arg(model_.modelo, nombre));
 }
 
 QString PeriodicReturn::ficheroImpresion() const {
     return QStringLiteral("mod%1.txt").arg(model_.modelo);
+}
+
+QString PeriodicReturn::rutaImpresion() const {
+    return QDir(DMMain.DirectorioTrabajo()).filePath(ficheroImpresion());
 }
 
 QString PeriodicReturn::directorioDestino() const {
@@ -167,7 +216,7 @@ QString PeriodicReturn::nombreCopia() {
 bool PeriodicReturn::GrabaDeclaracion() {
     const QString texto = ComponeFichero();
     framework::Prompts& prompts = DMMain.prompts();
-    const QString impresion = QDir(DMMain.DirectorioTrabajo()).filePath(ficheroImpresion());
+    const QString impresion = rutaImpresion();
     // Written aside and renamed into place: a failed write leaves no half file behind.
     QSaveFile file(impresion);
     if (!file.open(QIODevice::WriteOnly) || file.write(util::toWin1252(texto) + "\r\n") < 0 ||
@@ -197,7 +246,7 @@ bool PeriodicReturn::GeneraFichero() {
 }
 
 bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura) {
-    if (!model_.periodos.contains(periodo))
+    if (!model_.periodoValido(periodo))
         throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
     if (QMaestro.editing())
         QMaestro.cancel();

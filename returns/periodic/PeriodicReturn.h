@@ -1,40 +1,50 @@
 #pragma once
 
 #include "framework/TDMBase.h"
+#include "returns/ComputedBoxes.h"
+#include "returns/LayoutTable.h"
+#include "returns/Periods.h"
 
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
-#include <vector>
+#include <span>
 
 // What every periodic return does the same way: one record of boxes per taxpayer and
 // period, chosen by its key; the taxpayer's defaults; the capture from the taxpayer's
-// accounting database; the telematic file written as the print file and copied into
-// the agency's directory under the taxpayer's name and period. A model adds its boxes,
-// its rules and its pages.
+// accounting database; the computed boxes; the telematic file written as the print file
+// and copied into the agency's directory under the taxpayer's name and period. A model
+// states its tables (columns, periods, pages, computed boxes) and adds its rules.
 class PeriodicReturn : public TDMBase {
 public:
     static constexpr int kEjercicio = 2018;
 
+    // What a model states once, as tables, and everything else reads: the module, its
+    // form, the command line, the viewer.
     struct Model {
-        QString modelo;        // "111"
-        QString tabla;         // "T_MOD111"
-        QStringList campos;    // every column of the table
-        QStringList periodos;  // the codes of a chosen period
-        QString version;       // of the program, in the AUX block
-        QString sufijoPeriodo; // after the period in the tags and the copy's name
-        QString errorFichero;  // when the print file cannot be made
-    };
-    struct Pagina {
-        int numero;
-        int longitud;
-        QString texto;
+        QString modelo;                             // "111"
+        QString tabla;                              // "T_MOD111"
+        QStringList campos;                         // every column of the table
+        std::span<const periods::Period> periodos;  // "00" (none chosen) first
+        QString version;                            // of the program, in the AUX block
+        QString sufijoPeriodo;                      // after the period in the tags and the copy's name
+        QString errorFichero;                       // when the print file cannot be made
+        std::span<const layout::Table> paginas;     // in the file's order
+        std::span<const ComputedBox> calculadas;
+        std::unique_ptr<PeriodicReturn> (*crea)(TDMMain&);
+
+        // A period the return can be filed for: any listed but "00".
+        bool periodoValido(const QString& periodo) const;
+        // Where a box of the file is: its page's row; null for a number no page has.
+        const layout::Row* casilla(const QString& numero) const;
     };
 
-    PeriodicReturn(TDMMain& main, Model model);
+    PeriodicReturn(TDMMain& main, const Model& model);
 
     const Model& model() const { return model_; }
+    const ComputedBoxes& calculadas() const { return calculadas_; }
 
     // The record of the taxpayer and period on screen: the stored one, put in edit, or a
     // new one with that key. An unsaved record on screen is discarded.
@@ -51,6 +61,8 @@ public:
     bool GrabaDeclaracion();
     // Every page is checked against its length before anything is written.
     QString ComponeFichero();
+    // A page of the record on screen, filled from its layout table.
+    QString ComponePagina(const layout::Table& pagina);
     // The command line's way of filing: the record of the key selected (or created),
     // captured when asked, posted, and its file written. A capture asked for and not
     // made is an error: nothing is posted and no file written.
@@ -58,6 +70,7 @@ public:
 
     // "mod111.txt", in the working directory.
     QString ficheroImpresion() const;
+    QString rutaImpresion() const;
     // "c:\aeat\111_2018", as a path of this machine.
     QString directorioDestino() const;
     // The name of the copy: trimmed surname, "_", the period and its suffix, "." and the model.
@@ -70,7 +83,8 @@ protected:
     virtual void QMaestroNewRecord() = 0;
     virtual void DatosContribuyente() = 0;
     virtual void AsignaCasillas() = 0;
-    virtual std::vector<Pagina> ComponePaginas() = 0;
+    // What the rule of that name of the model's pages writes.
+    virtual QString Regla(const QString& nombre);
 
     db::Field& campo(const QString& name) { return QMaestro.field(name); }
     // Runs `sql` (with :contribuyente) on the record's taxpayer; `copia` reads the row.
@@ -79,8 +93,11 @@ protected:
 
 private:
     void QMaestroBeforePost();
+    // A field of the record, else of the taxpayer's identification: what a page row reads.
+    db::Value valorFichero(const QString& nombre);
 
-    Model model_;
+    const Model& model_;
+    ComputedBoxes calculadas_;
     std::optional<int> contribuyente_;
     QString periodo_;
     QString copia_; // the last file copied into the agency's directory

@@ -4,8 +4,12 @@
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
+#include "returns/FileViewerDialog.h"
 #include "returns/periodic/PeriodicReturn.h"
+#include "util/Error.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,20 +19,18 @@
 #include <QToolBar>
 #include <QToolButton>
 
-PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& module,
-                                       const QStringList& periodos,
-                                       const QStringList& valoresPeriodo)
+PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& module)
     : TFModelos(manager, module) {
     TBMain->addSeparator();
-    btTelematica = new QToolButton;
-    btTelematica->setObjectName(QStringLiteral("btTelematica"));
-    btTelematica->setText(QStringLiteral("Telemática"));
-    btTelematica->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    btTelematica->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    btTelematica->setToolTip(QStringLiteral("Genera fichero para su presentación por Internet"));
-    TBMain->addWidget(btTelematica);
+    btTelematica = botonBarra(QStringLiteral("btTelematica"), QStringLiteral("Telemática"),
+                              QStyle::SP_DialogSaveButton,
+                              QStringLiteral("Genera fichero para su presentación por Internet"));
     connect(btTelematica, &QToolButton::clicked, this,
             [this] { run([this] { dm().GeneraFichero(); }); });
+    btVerFichero = botonBarra(QStringLiteral("btVerFichero"), QStringLiteral("Ver fichero"),
+                              QStyle::SP_FileDialogContentsView,
+                              QStringLiteral("Muestra campo a campo el último fichero grabado"));
+    connect(btVerFichero, &QToolButton::clicked, this, [this] { run([this] { verFichero(); }); });
 
     db::DataSet& ds = module.QMaestro;
     EContribuyente = new TDBEDITFIND(ds, QStringLiteral("CONTRIBUYENTE"), prompts(),
@@ -41,6 +43,11 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
     ETitulo = new QLineEdit;
     ETitulo->setMinimumWidth(320);
     EContribuyente->setLookUpEdit(ETitulo);
+    QStringList periodos, valoresPeriodo;
+    for (const periods::Period& p : module.model().periodos) {
+        periodos << QString::fromUtf8(p.caption);
+        valoresPeriodo << QString::fromLatin1(p.code);
+    }
     DBComboBoxVC3 =
         new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
 
@@ -64,6 +71,27 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
 
     NavMain->InsertaControl = EContribuyente;
     NavMain->BeforeAction = [this](TDBNavigatorVC::Button b) { NavMainBeforeAction(b); };
+}
+
+QToolButton* PeriodicReturnForm::botonBarra(const QString& name, const QString& text,
+                                            QStyle::StandardPixmap icon, const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(text);
+    button->setIcon(style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setToolTip(hint);
+    TBMain->addWidget(button);
+    return button;
+}
+
+// The print file is the model's last file: every writing replaces it.
+void PeriodicReturnForm::verFichero() {
+    const QString path = dm().rutaImpresion();
+    if (!QFileInfo::exists(path))
+        throw tributra::Error(QStringLiteral("Todavía no se ha grabado el fichero %1")
+                                  .arg(QDir::toNativeSeparators(path)));
+    FileViewerDialog(path, this).exec();
 }
 
 PeriodicReturn& PeriodicReturnForm::dm() const {

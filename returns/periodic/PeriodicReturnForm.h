@@ -3,6 +3,8 @@
 #include "framework/TDBNavigatorVC.h"
 #include "framework/TFModelos.h"
 
+#include <QStyle>
+
 class PeriodicReturn;
 class QGroupBox;
 class QHBoxLayout;
@@ -13,18 +15,19 @@ class TDBComboBoxVC;
 class TDBEDITFIND;
 
 // The form of a periodic return: on the tool bar, behind the navigator, the button that
-// writes the telematic file; in the head, the taxpayer with its name and the period;
+// writes the telematic file and the one that shows the last file written field by field;
+// in the head, the taxpayer with its name and the period from the model's list;
 // below, the model's pages, of which the first shows whenever a record is added or
 // edited.
 class PeriodicReturnForm : public TFModelos {
     Q_OBJECT
 public:
-    PeriodicReturnForm(FormManager& manager, PeriodicReturn& module, const QStringList& periodos,
-                       const QStringList& valoresPeriodo);
+    PeriodicReturnForm(FormManager& manager, PeriodicReturn& module);
 
     PeriodicReturn& dm() const;
 
     QToolButton* btTelematica;
+    QToolButton* btVerFichero;
     TDBEDITFIND* EContribuyente;
     QLineEdit* ETitulo;
     TDBComboBoxVC* DBComboBoxVC3; // the period
@@ -42,7 +45,10 @@ protected:
     QWidget* pagina(const QString& title);
 
 private:
+    QToolButton* botonBarra(const QString& name, const QString& text, QStyle::StandardPixmap icon,
+                            const QString& hint);
     void NavMainBeforeAction(TDBNavigatorVC::Button button);
+    void verFichero();
 
     QHBoxLayout* cabecera_;
     QVBoxLayout* ficha_;

@@ -1,68 +1,113 @@
 #include "returns/periodic/TDMM111.h"
 
 #include "config/TDMMain.h"
-#include "returns/Boxes.h"
-#include "returns/Layout.h"
 #include "util/Error.h"
+#include "util/UUtiles.h"
 
 #include <QDate>
 
 namespace {
 
-const QStringList kSecciones = {QStringLiteral("C3I"), QStringLiteral("C3II"),
-                                QStringLiteral("C3III"), QStringLiteral("C3IV")};
+using enum layout::Kind;
 
-QStringList campos() {
-    QStringList c = {QStringLiteral("CONTRIBUYENTE"), QStringLiteral("PERIODO"),
-                     QStringLiteral("TIPO")};
-    for (const QString& seccion : kSecciones)
-        for (int i = 1; i <= 6; ++i)
-            c << seccion + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
-    c << QStringList{QStringLiteral("C3V01"), QStringLiteral("C3V02"), QStringLiteral("C3V03"),
-                     QStringLiteral("C3T01"), QStringLiteral("C3T02"), QStringLiteral("C3T03"),
-                     QStringLiteral("C401"),  QStringLiteral("C501"),  QStringLiteral("C602"),
-                     QStringLiteral("IBAN")};
-    return c;
-}
+const layout::Row kPagina1[] = {
+    {1, 12, Const, "<T11101000> "},
+    {13, 1, Text, "TIPO"},
+    {14, 9, Text, "NIF"},
+    {23, 60, Text, "APELLIDOS"},
+    {83, 20, Text, "NOMBRE"},
+    {103, 4, Const, "2018"},
+    {107, 2, Text, "PERIODO"},
+    {109, 8, Count, "C3I01", "01"},
+    {117, 17, Amount, "C3I02", "02"},
+    {134, 17, Amount, "C3I03", "03"},
+    {151, 8, Count, "C3I04", "04"},
+    {159, 17, Amount, "C3I05", "05"},
+    {176, 17, Amount, "C3I06", "06"},
+    {193, 8, Count, "C3II01", "07"},
+    {201, 17, Amount, "C3II02", "08"},
+    {218, 17, Amount, "C3II03", "09"},
+    {235, 8, Count, "C3II04", "10"},
+    {243, 17, Amount, "C3II05", "11"},
+    {260, 17, Amount, "C3II06", "12"},
+    {277, 8, Count, "C3III01", "13"},
+    {285, 17, Amount, "C3III02", "14"},
+    {302, 17, Amount, "C3III03", "15"},
+    {319, 8, Count, "C3III04", "16"},
+    {327, 17, Amount, "C3III05", "17"},
+    {344, 17, Amount, "C3III06", "18"},
+    {361, 8, Count, "C3IV01", "19"},
+    {369, 17, Amount, "C3IV02", "20"},
+    {386, 17, Amount, "C3IV03", "21"},
+    {403, 8, Count, "C3IV04", "22"},
+    {411, 17, Amount, "C3IV05", "23"},
+    {428, 17, Amount, "C3IV06", "24"},
+    {445, 8, Count, "C3V01", "25"},
+    {453, 17, Amount, "C3V02", "26"},
+    {470, 17, Amount, "C3V03", "27"},
+    {487, 17, Amount, "C3T01", "28"},
+    {504, 17, Amount, "C3T02", "29"},
+    {521, 17, Amount, "C3T03", "30"},
+    {538, 1, Rule, "complementaria"},
+    {539, 13, Text, "C602"},
+    {552, 1, Blanks},
+    {553, 34, Rule, "iban"},
+    {587, 389, Blanks},
+    {976, 13, Blanks},
+    {989, 12, Const, "</T11101000>"},
+};
 
-// Boxes 03, 06, 09, 12, 15, 18, 21, 24 and 27: what box 28 adds up.
-const QStringList& pagos() {
-    static const QStringList p = [] {
-        QStringList names;
-        for (const QString& seccion : kSecciones)
-            names << seccion + QStringLiteral("03") << seccion + QStringLiteral("06");
-        return names << QStringLiteral("C3V03");
-    }();
-    return p;
-}
+const layout::Table kPaginas[] = {{"página 1", 1000, kPagina1}};
 
-// The monetary row a capture key fills: recipients, amount, withholdings.
-QString seccionDeClave(const QString& clave) {
-    static const QHash<QString, QString> secciones = {
-        {QStringLiteral("A"), QStringLiteral("C3I")},
-        {QStringLiteral("G"), QStringLiteral("C3II")},
-        {QStringLiteral("K"), QStringLiteral("C3III")},
-        {QStringLiteral("J"), QStringLiteral("C3IV")}};
-    return secciones.value(clave);
-}
+const ComputedBox kCalculadas[] = {
+    // Box 28: the withholdings and payments on account of boxes 03 to 27.
+    {"C3T01",
+     {"C3I03", "C3I06", "C3II03", "C3II06", "C3III03", "C3III06", "C3IV03", "C3IV06", "C3V03"},
+     formula::sum},
+    // Box 30 := 28 - 29.
+    {"C3T03", {"C3T01", "C3T02"}, formula::difference},
+    // The payment follows box 30.
+    {"C401", {"C3T03"}, formula::copy},
+};
+
+// The monetary row each capture key fills: recipients, amount, withholdings.
+struct Captura {
+    const char* clave;
+    const char* perceptores;
+    const char* importe;
+    const char* retencion;
+};
+const Captura kCapturas[] = {
+    {"A", "C3I01", "C3I02", "C3I03"},
+    {"G", "C3II01", "C3II02", "C3II03"},
+    {"K", "C3III01", "C3III02", "C3III03"},
+    {"J", "C3IV01", "C3IV02", "C3IV03"},
+};
 
 } // namespace
 
-TDMM111::TDMM111(TDMMain& main)
-    : PeriodicReturn(main, {QStringLiteral("111"),
-                            QStringLiteral("T_MOD111"),
-                            campos(),
-                            {QStringLiteral("1T"), QStringLiteral("2T"), QStringLiteral("3T"),
-                             QStringLiteral("4T")},
-                            QStringLiteral("1.0"),
-                            QString(),
-                            QStringLiteral("No se puede crear el fichero MOD111.TXT")}) {
+const PeriodicReturn::Model TDMM111::kModelo = {
+    QStringLiteral("111"),
+    QStringLiteral("T_MOD111"),
+    {"CONTRIBUYENTE", "PERIODO", "TIPO",    "C3I01",   "C3I02",   "C3I03",   "C3I04",
+     "C3I05",         "C3I06",   "C3II01",  "C3II02",  "C3II03",  "C3II04",  "C3II05",
+     "C3II06",        "C3III01", "C3III02", "C3III03", "C3III04", "C3III05", "C3III06",
+     "C3IV01",        "C3IV02",  "C3IV03",  "C3IV04",  "C3IV05",  "C3IV06",  "C3V01",
+     "C3V02",         "C3V03",   "C3T01",   "C3T02",   "C3T03",   "C401",    "C501",
+     "C602",          "IBAN"},
+    periods::kTrimestres,
+    QStringLiteral("1.0"),
+    QString(),
+    QStringLiteral("No se puede crear el fichero MOD111.TXT"),
+    kPaginas,
+    kCalculadas,
+    [](TDMMain& main) -> std::unique_ptr<PeriodicReturn> { return std::make_unique<TDMM111>(main); },
+};
+
+TDMM111::TDMM111(TDMMain& main) : PeriodicReturn(main, kModelo) {
     xDatosConta.setSelectSql(
         QStringLiteral("select * from pa_mod110 (:empresa, :ejercicio, :fecha_ini, :fecha_fin)"));
-    xDatosConta.beforeOpen = [this](db::DataSet&) { xDatosContaBeforeOpen(); };
-    QMaestro.onFieldChange(pagos(), [this](db::Field&) { Liquido(); });
-    QMaestro.onFieldChange({QStringLiteral("C3T01"), QStringLiteral("C3T02")},
-                           [this](db::Field&) { Resultado(); });
+    xDatosConta.beforeOpen.add([this](db::DataSet&) { xDatosContaBeforeOpen(); });
 }
 
 void TDMM111::QMaestroNewRecord() {
@@ -86,81 +131,43 @@ void TDMM111::DatosContribuyente() {
         });
 }
 
-void TDMM111::Liquido() {
-    campo(QStringLiteral("C3T01")).setAsFloat(boxes::sum(QMaestro, pagos()));
-}
-
-void TDMM111::Resultado() {
-    db::Field& resultado = campo(QStringLiteral("C3T03"));
-    resultado.setAsFloat(campo(QStringLiteral("C3T01")).asFloat() -
-                         campo(QStringLiteral("C3T02")).asFloat());
-    campo(QStringLiteral("C401")).setAsFloat(resultado.asFloat());
-}
-
 // A capture needs a quarter: without one there are no dates to ask the books for.
 void TDMM111::xDatosContaBeforeOpen() {
-    const int trimestre = campo(QStringLiteral("PERIODO")).asString().left(1).toInt();
-    if (trimestre < 1 || trimestre > 4)
+    const auto fechas = periods::dates(campo(QStringLiteral("PERIODO")).asString(), kEjercicio);
+    if (!fechas)
         throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
-    const QDate inicio(kEjercicio, 3 * trimestre - 2, 1);
     xDatosConta.setParam(QStringLiteral("EMPRESA"), EmpresaContable(kEjercicio));
     xDatosConta.setParam(QStringLiteral("EJERCICIO"), kEjercicio);
-    xDatosConta.setParam(QStringLiteral("FECHA_INI"), inicio);
-    xDatosConta.setParam(QStringLiteral("FECHA_FIN"), inicio.addMonths(3).addDays(-1));
+    xDatosConta.setParam(QStringLiteral("FECHA_INI"), fechas->first);
+    xDatosConta.setParam(QStringLiteral("FECHA_FIN"), fechas->second);
 }
 
 // Only the monetary rows of the keys the model knows; a later row of a key wins.
 void TDMM111::AsignaCasillas() {
     for (xDatosConta.first(); !xDatosConta.eof(); xDatosConta.next()) {
-        const QString seccion =
-            seccionDeClave(xDatosConta.field(QStringLiteral("CLAVE")).asString());
-        if (seccion.isEmpty())
-            continue;
-        campo(seccion + QStringLiteral("01"))
-            .setAsInteger(xDatosConta.field(QStringLiteral("PERCEPTORES")).asInteger());
-        campo(seccion + QStringLiteral("02"))
-            .setAsFloat(xDatosConta.field(QStringLiteral("IMPORTE")).asFloat());
-        campo(seccion + QStringLiteral("03"))
-            .setAsFloat(xDatosConta.field(QStringLiteral("RETENCION")).asFloat());
-    }
-}
-
-std::vector<PeriodicReturn::Pagina> TDMM111::ComponePaginas() {
-    return {{1, 1000, ComponePagina1()}};
-}
-
-QString TDMM111::ComponePagina1() {
-    const QString c602 = campo(QStringLiteral("C602")).asString().trimmed();
-    const bool negativa = campo(QStringLiteral("TIPO")).asString() == u"N";
-    Layout p(1000);
-    p.put(1, 12, QStringLiteral("<T11101000> "))
-        .put(13, 1, campo(QStringLiteral("TIPO")).asString())
-        .put(14, 89,
-             DMMain.IdentificacionDeclarante(campo(QStringLiteral("CONTRIBUYENTE")).asInteger()))
-        .put(103, 4, QString::number(kEjercicio))
-        .put(107, 2, campo(QStringLiteral("PERIODO")).asString());
-    // Boxes 01-24: per section, recipients, amount and withholdings paid in money, then in kind.
-    int at = 109;
-    for (const QString& seccion : kSecciones) {
-        for (int columna = 1; columna <= 6; ++columna) {
-            const db::Field& f =
-                campo(seccion + QStringLiteral("%1").arg(columna, 2, 10, QChar(u'0')));
-            const bool perceptores = columna == 1 || columna == 4;
-            const int ancho = perceptores ? 8 : 17;
-            perceptores ? p.count(at, ancho, f) : p.amount(at, ancho, f);
-            at += ancho;
+        const QString clave = xDatosConta.field(QStringLiteral("CLAVE")).asString();
+        for (const Captura& c : kCapturas) {
+            if (clave != QLatin1String(c.clave))
+                continue;
+            campo(QLatin1String(c.perceptores))
+                .setAsInteger(xDatosConta.field(QStringLiteral("PERCEPTORES")).asInteger());
+            campo(QLatin1String(c.importe))
+                .setAsFloat(xDatosConta.field(QStringLiteral("IMPORTE")).asFloat());
+            campo(QLatin1String(c.retencion))
+                .setAsFloat(xDatosConta.field(QStringLiteral("RETENCION")).asFloat());
         }
     }
-    p.count(445, 8, campo(QStringLiteral("C3V01")))
-        .amount(453, 17, campo(QStringLiteral("C3V02")))
-        .amount(470, 17, campo(QStringLiteral("C3V03")))
-        .amount(487, 17, campo(QStringLiteral("C3T01")))
-        .amount(504, 17, campo(QStringLiteral("C3T02")))
-        .amount(521, 17, campo(QStringLiteral("C3T03")))
-        .put(538, 1, c602.isEmpty() ? QStringLiteral(" ") : QStringLiteral("X"))
-        .text(539, 13, c602)
-        .blanks(552, 1);
-    negativa ? p.blanks(553, 34) : p.text(553, 34, campo(QStringLiteral("IBAN")));
-    p.blanks(587, 389).blanks(976, 13).put(989, 12, QStringLiteral("</T11101000>"));
-    return p.result();
+}
+
+QString TDMM111::Regla(const QString& nombre) {
+    // A stored earlier receipt makes the declaration complementary.
+    if (nombre == u"complementaria")
+        return campo(QStringLiteral("C602")).asString().trimmed().isEmpty() ? QStringLiteral(" ")
+                                                                             : QStringLiteral("X");
+    // A negative declaration carries no account.
+    if (nombre == u"iban")
+        return campo(QStringLiteral("TIPO")).asString() == u"N"
+                   ? UUtiles::Espacios(34)
+                   : UUtiles::RellenaDerecha(campo(QStringLiteral("IBAN")).asString(), 34);
+    return PeriodicReturn::Regla(nombre);
 }

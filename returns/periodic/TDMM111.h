@@ -6,19 +6,15 @@
 // activities, prizes, forest gains and image rights, quarterly.
 class TDMM111 : public PeriodicReturn {
 public:
-    explicit TDMM111(TDMMain& main);
+    static const Model kModelo;
 
-    // Box 28: the sum of the withholdings and payments on account.
-    void Liquido();
-    // Box 30 := 28 - 29, and the payment follows it.
-    void Resultado();
-    QString ComponePagina1();
+    explicit TDMM111(TDMMain& main);
 
 protected:
     void QMaestroNewRecord() override;
     void DatosContribuyente() override;
     void AsignaCasillas() override;
-    std::vector<Pagina> ComponePaginas() override;
+    QString Regla(const QString& nombre) override;
 
 private:
     void xDatosContaBeforeOpen();

@@ -18,32 +18,43 @@
 
 namespace {
 
-const QStringList kColumnas = {QStringLiteral("Nº de perceptores"),
-                               QStringLiteral("Importe de las  percepciones"),
-                               QStringLiteral("Importe de las retenciones")};
+const std::vector<const char*> kColumnas = {"Nº de perceptores", "Importe de las  percepciones",
+                                            "Importe de las retenciones"};
 
-QString numero(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0'));
-}
+const BoxGroup kLiquidacion[] = {
+    {"I.Rendimientos del trabajo",
+     kColumnas,
+     {{"Dinerarios", {"01", "02", "03"}}, {"En especie", {"04", "05", "06"}}}},
+    {"II.Rendimientos de actividades económicas",
+     kColumnas,
+     {{"Dinerarios", {"07", "08", "09"}}, {"En especie", {"10", "11", "12"}}}},
+    {"III.Premios por la participación en juegos, concursos, rifas o combinaciones aleatorias",
+     kColumnas,
+     {{"Dinerarios", {"13", "14", "15"}}, {"En especie", {"16", "17", "18"}}}},
+    {"IV.Ganancias patrimoniales derivadas de los aprovechamientos forestales de los vecinos "
+     "en montes públicos",
+     kColumnas,
+     {{"Dinerarios", {"19", "20", "21"}}, {"En especie", {"22", "23", "24"}}}},
+};
 
-// Recipients, amount and withholdings of box `primera` onwards, named after the section.
-std::vector<BoxGrid::Box> fila(const QString& seccion, int columna, int primera) {
-    auto campo = [&](int i) { return seccion + numero(columna + i); };
-    return {{numero(primera), campo(0), BoxGrid::Kind::Count},
-            {numero(primera + 1), campo(1), BoxGrid::Kind::Amount},
-            {numero(primera + 2), campo(2), BoxGrid::Kind::Amount}};
-}
+const BoxGroup kBis[] = {
+    {"V.Contraprestaciones por la cesión de derechos de imagen. Ingresos a cuenta previstos en "
+     "el artículo 76.9 de la Ley 40/1998",
+     kColumnas,
+     {{"Dinerarias o en especie", {"25", "26", "27"}}}},
+    {"VI. Total liquidación.",
+     {},
+     {{"Suma de las retenciones e ingresos a cuenta", {"28"}},
+      {"A deducir (exclusivamente en caso de declaración complementaria)\nResultado de la "
+       "anterior o anteriores declaraciones del mismo concepto, ejercicio y período",
+       {"29"}},
+      {"Resultado a ingresar ( 28 - 29)", {"30"}}}},
+};
 
 } // namespace
 
 TFMM111::TFMM111(FormManager& manager)
-    : PeriodicReturnForm(
-          manager, manager.modules().CreaModuloDatos<TDMM111>(),
-          {QStringLiteral("Seleccione un período"), QStringLiteral("1T- primer trimestre"),
-           QStringLiteral("2T- segundo trimestre"), QStringLiteral("3T- tercer trimestre"),
-           QStringLiteral("4T- cuarto trimestre")},
-          {QStringLiteral("00"), QStringLiteral("1T"), QStringLiteral("2T"), QStringLiteral("3T"),
-           QStringLiteral("4T")}) {
+    : PeriodicReturnForm(manager, manager.modules().CreaModuloDatos<TDMM111>()) {
     setObjectName(QStringLiteral("FMM111"));
     setWindowTitle(QStringLiteral("Retenciones e ingresos a cuenta   - MODELO 111"));
 
@@ -73,17 +84,10 @@ TFMM111::TFMM111(FormManager& manager)
     paginaOtrosDatos();
     muestraComplementaria();
 
-    // After the combo box has written the period, so the record it chose is the one looked at.
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-        if (old == DBComboBoxVC3)
-            DBComboBoxVC3Exit();
-    });
+    // Connected after the combo box's own handler, which has written the period by then: the
+    // record it chose is the one looked at.
+    connect(DBComboBoxVC3, &QComboBox::activated, this, [this] { DBComboBoxVC3Exit(); });
     resize(900, 640);
-}
-
-// The focus moves while the controls go: by then there is no form to look at it.
-TFMM111::~TFMM111() {
-    disconnect(focusWatch_);
 }
 
 TDMM111& TFMM111::dm111() const {
@@ -92,24 +96,11 @@ TDMM111& TFMM111::dm111() const {
 
 void TFMM111::paginaLiquidacion() {
     auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Liquidacion (3)")));
-    const std::pair<const char*, const char*> secciones[] = {
-        {"C3I", "I.Rendimientos del trabajo"},
-        {"C3II", "II.Rendimientos de actividades económicas"},
-        {"C3III",
-         "III.Premios por la participación en juegos, concursos, rifas o combinaciones aleatorias"},
-        {"C3IV",
-         "IV.Ganancias patrimoniales derivadas de los aprovechamientos forestales de los vecinos "
-         "en montes públicos"}};
-    int primera = 1;
-    for (const auto& [seccion, titulo] : secciones) {
-        auto* grid = new BoxGrid(QString::fromUtf8(titulo), kColumnas, dm().QMaestro, prompts());
-        grid->addRow(QStringLiteral("Dinerarios"), fila(QString::fromLatin1(seccion), 1, primera));
-        grid->addRow(QStringLiteral("En especie"),
-                     fila(QString::fromLatin1(seccion), 4, primera + 3));
+    for (const BoxGroup& group : kLiquidacion) {
+        auto* grid = new BoxGrid(group, dm(), prompts());
+        if (QLineEdit* box01 = grid->box(QStringLiteral("C3I01")))
+            NavMain->EditaControl = box01;
         layout->addWidget(grid);
-        if (primera == 1)
-            NavMain->EditaControl = grid->box(QStringLiteral("C3I01"));
-        primera += 6;
     }
     sbCapturaConta = botonCaptura();
     auto* buttons = new QHBoxLayout;
@@ -121,28 +112,12 @@ void TFMM111::paginaLiquidacion() {
 
 void TFMM111::paginaBis() {
     auto* layout = new QVBoxLayout(pagina(QStringLiteral("Liquidación (bis)")));
-    auto* imagen = new BoxGrid(
-        QStringLiteral("V.Contraprestaciones por la cesión de derechos de imagen. "
-                       "Ingresos a cuenta previstos en el artículo 76.9 de la Ley 40/1998"),
-        kColumnas, dm().QMaestro, prompts());
-    imagen->addRow(QStringLiteral("Dinerarias o en especie"),
-                   {{QStringLiteral("25"), QStringLiteral("C3V01"), BoxGrid::Kind::Count},
-                    {QStringLiteral("26"), QStringLiteral("C3V02"), BoxGrid::Kind::Amount},
-                    {QStringLiteral("27"), QStringLiteral("C3V03"), BoxGrid::Kind::Amount}});
-    auto* total =
-        new BoxGrid(QStringLiteral("VI. Total liquidación."), {}, dm().QMaestro, prompts());
-    total->addRow(QStringLiteral("Suma de las retenciones e ingresos a cuenta"),
-                  {{QStringLiteral("28"), QStringLiteral("C3T01"), BoxGrid::Kind::Computed}});
-    total->addRow(
-        QStringLiteral("A deducir (exclusivamente en caso de declaración complementaria)\n"
-                       "Resultado de la anterior o anteriores declaraciones del mismo concepto, "
-                       "ejercicio y período"),
-        {{QStringLiteral("29"), QStringLiteral("C3T02"), BoxGrid::Kind::Amount}});
-    total->addRow(QStringLiteral("Resultado a ingresar ( 28 - 29)"),
-                  {{QStringLiteral("30"), QStringLiteral("C3T03"), BoxGrid::Kind::Computed}});
-    ECasilla29 = static_cast<DBEdit*>(total->box(QStringLiteral("C3T02")));
-    layout->addWidget(imagen);
-    layout->addWidget(total);
+    for (const BoxGroup& group : kBis) {
+        auto* grid = new BoxGrid(group, dm(), prompts());
+        if (QLineEdit* box29 = grid->box(QStringLiteral("C3T02")))
+            ECasilla29 = static_cast<DBEdit*>(box29);
+        layout->addWidget(grid);
+    }
     layout->addStretch();
 }
 

@@ -14,7 +14,6 @@ class TFMM111 : public PeriodicReturnForm {
     Q_OBJECT
 public:
     explicit TFMM111(FormManager& manager);
-    ~TFMM111() override;
 
     TDMM111& dm111() const;
     // The complementary mode shows the earlier receipt number and opens box 29.
@@ -34,6 +33,4 @@ private:
     void paginaLiquidacion();
     void paginaBis();
     void paginaOtrosDatos();
-
-    QMetaObject::Connection focusWatch_;
 };

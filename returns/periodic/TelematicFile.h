@@ -1,11 +1,16 @@
 #pragma once
 
+#include "returns/LayoutTable.h"
+
 #include <QString>
 #include <QStringList>
 
 // The one-line file a periodic return is filed with: the opening tag, the AUX block,
 // the pages, the closing tag. The tags carry the model, the year and the period.
 struct TelematicFile {
+    // 311 characters; the program's version at 76, the developer's tax number at 84-92.
+    static const layout::Table kBloqueAux;
+
     QString modelo;        // "111"
     int ejercicio = 0;     // 2018
     QString periodo;       // as stored: "1T"
@@ -14,6 +19,7 @@ struct TelematicFile {
     QStringList paginas;
 
     QString text() const;
-    // 311 characters; the developer's tax number at 84-92.
-    static QString bloqueAux(const QString& version);
+    // "<T1110" + year + period + suffix + "0000>"; the closing tag puts "/" after "<".
+    QString etiqueta() const;
+    QString bloqueAux() const;
 };

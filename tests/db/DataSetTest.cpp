@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(DataSetTest, CommitRetainingShowsAPostToAnotherConnectionWhileTheDataSetStaysOpen) {
-    maestro.afterPost = [](db::DataSet& ds) { ds.transaction().commitRetaining(); };
+    maestro.afterPost.add([](db::DataSet& ds) { ds.transaction().commitRetaining(); });
     maestro.open();
     maestro.append();
     maestro.field(QStringLiteral("CODIGO")).setAsInteger(4);
@@ -47,6 +47,29 @@ TEST_F(DataSetTest, CommitRetainingShowsAPostToAnotherConnectionWhileTheDataSetS
     EXPECT_EQ(maestro.state(), db::DataSet::State::Browse);
     EXPECT_EQ(maestro.recordCount(), 4);
     EXPECT_EQ(maestro.field(QStringLiteral("NOMBRE")).asString(), QStringLiteral("Cuatro"));
+}
+
+// A module adds its handlers to its base's: a check before the post and the commit after
+// it both run, in the order they were added.
+TEST_F(DataSetTest, EveryHandlerOfAnEventRunsInTheOrderAdded) {
+    QStringList ran;
+    maestro.beforePost.add([&](db::DataSet&) { ran << QStringLiteral("base check"); });
+    maestro.beforePost.add([&](db::DataSet&) { ran << QStringLiteral("model check"); });
+    maestro.afterPost.add([&](db::DataSet& ds) {
+        ds.transaction().commitRetaining();
+        ran << QStringLiteral("base commit");
+    });
+    maestro.afterPost.add([&](db::DataSet&) { ran << QStringLiteral("model after"); });
+    maestro.open();
+    maestro.append();
+    maestro.field(QStringLiteral("CODIGO")).setAsInteger(4);
+    maestro.post();
+
+    EXPECT_EQ(ran, (QStringList{QStringLiteral("base check"), QStringLiteral("model check"),
+                                QStringLiteral("base commit"), QStringLiteral("model after")}));
+    db::Transaction other(database);
+    other.start();
+    EXPECT_EQ(names(other).size(), 4) << "the base's commit was not replaced";
 }
 
 TEST_F(DataSetTest, AnUpdateByOldKeyChangesOnlyThatRow) {
@@ -108,10 +131,10 @@ TEST_F(DataSetTest, ValidateHooksRefuseAndChangeHooksFollow) {
             f.dataSet().field(QStringLiteral("NOMBRE")).setAsString(QStringLiteral("auto"));
         }
     });
-    maestro.onNewRecord = [&](db::DataSet& ds) {
+    maestro.onNewRecord.add([&](db::DataSet& ds) {
         log << QStringLiteral("new");
         ds.field(QStringLiteral("CODIGO")).setAsInteger(9);
-    };
+    });
     maestro.open();
     maestro.append();
     EXPECT_THROW(maestro.field(QStringLiteral("CODIGO")).setAsInteger(0), tributra::Error);

@@ -20,6 +20,30 @@ VALUES (12, '12345678Z', 'GARCIA  DE LA FUENTE  ', 'ANA  MARIA', 3, 'ES912100041
 INSERT INTO T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, FP) VALUES (13, 'B30000001', 'TALLERES DEL SEGURA SL', 1);
 )");
 
+// An accounting database whose capture procedure returns fixed rows: two of key "A",
+// one of an unknown key, one each of "G", "K" and "J". The second "A" row tells what the
+// procedure was asked: the company as recipients, the first month and last day as amount.
+inline const QString kAccounting = QStringLiteral(R"(
+CREATE TABLE T_PARAMETROS (EJERCICIO INTEGER, EMPRESA INTEGER);
+INSERT INTO T_PARAMETROS VALUES (2017, 6);
+INSERT INTO T_PARAMETROS VALUES (2018, 7);
+SET TERM ^ ;
+CREATE PROCEDURE pa_mod110 (EMPRESA INTEGER, EJERCICIO INTEGER, FECHA_INI DATE, FECHA_FIN DATE)
+RETURNS (CLAVE CHAR(1), PERCEPTORES INTEGER, IMPORTE DOUBLE PRECISION, RETENCION DOUBLE PRECISION)
+AS
+BEGIN
+    CLAVE = 'A'; PERCEPTORES = 2; IMPORTE = 100.5; RETENCION = 15.25; SUSPEND;
+    CLAVE = 'Z'; PERCEPTORES = 9; IMPORTE = 999; RETENCION = 99; SUSPEND;
+    CLAVE = 'G'; PERCEPTORES = 3; IMPORTE = 200; RETENCION = 30; SUSPEND;
+    CLAVE = 'K'; PERCEPTORES = 4; IMPORTE = 300; RETENCION = 60; SUSPEND;
+    CLAVE = 'J'; PERCEPTORES = 5; IMPORTE = 400; RETENCION = 80; SUSPEND;
+    CLAVE = 'A'; PERCEPTORES = EMPRESA;
+    IMPORTE = EXTRACT(MONTH FROM FECHA_INI) * 100 + EXTRACT(DAY FROM FECHA_FIN);
+    RETENCION = 43.5 + (EJERCICIO - 2018); SUSPEND;
+END ^
+SET TERM ; ^
+)");
+
 // A workstation with model 111 open: its drive C holds the agency's folder "aeat".
 class M111Test : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "FixedFields.h"
 #include "M111Fixture.h"
 #include "db/Statement.h"
+#include "returns/FileViewer.h"
 #include "util/Error.h"
 
 #include <functional>
@@ -130,6 +131,49 @@ TEST_F(M111FileTest, TheLineHoldsTagsAuxBlockAndPage1FieldByField) {
     EXPECT_TRUE(record().editing()) << "writing the file posts nothing";
 }
 
+// What `tributra ver` prints of the file: every box of page 1 at the positions of the
+// return's table, with the amount read back in euros.
+TEST_F(M111FileTest, TheViewerListsEveryBoxWithItsPositionsAndAmountInEuros) {
+    typeTheQuarter();
+    ASSERT_TRUE(dm.GeneraFichero());
+    const FileView view = viewFile(read(printFile()));
+    EXPECT_TRUE(view.recognized);
+    EXPECT_EQ(view.faults, 0) << view.lines.join(u'\n').toStdString();
+    EXPECT_EQ(view.lines.first(), QStringLiteral("Modelo 111, ejercicio 2018, período 1T"));
+
+    struct Box {
+        const char* box;
+        const char* positions;
+        const char* value;
+    };
+    const Box boxes[] = {
+        {"01", "109-116", "1"},          {"02", "117-133", "2.000,02 €"},
+        {"03", "134-150", "3.000,03 €"}, {"04", "151-158", "4"},
+        {"05", "159-175", "5.000,05 €"}, {"06", "176-192", "6.000,06 €"},
+        {"07", "193-200", "7"},          {"08", "201-217", "8.000,08 €"},
+        {"09", "218-234", "9.000,09 €"}, {"10", "235-242", "10"},
+        {"11", "243-259", "11.000,11 €"}, {"12", "260-276", "12.000,12 €"},
+        {"13", "277-284", "13"},         {"14", "285-301", "14.000,14 €"},
+        {"15", "302-318", "15.000,15 €"}, {"16", "319-326", "16"},
+        {"17", "327-343", "17.000,17 €"}, {"18", "344-360", "18.000,18 €"},
+        {"19", "361-368", "19"},         {"20", "369-385", "20.000,20 €"},
+        {"21", "386-402", "21.000,21 €"}, {"22", "403-410", "22"},
+        {"23", "411-427", "23.000,23 €"}, {"24", "428-444", "24.000,24 €"},
+        {"25", "445-452", "25"},         {"26", "453-469", "26.000,26 €"},
+        {"27", "470-486", "27.000,27 €"}, {"28", "487-503", "135.001,35 €"},
+        {"29", "504-520", "29.000,29 €"}, {"30", "521-537", "106.001,06 €"},
+    };
+    for (const Box& b : boxes) {
+        const auto line = std::find_if(view.lines.begin(), view.lines.end(), [&](const QString& l) {
+            const QStringList words = l.split(u' ', Qt::SkipEmptyParts);
+            return words.size() > 2 && words[0] == QLatin1String(b.positions) &&
+                   words[2] == QLatin1String(b.box);
+        });
+        ASSERT_NE(line, view.lines.end()) << "box " << b.box;
+        EXPECT_TRUE(line->endsWith(QString::fromUtf8(b.value))) << line->toStdString();
+    }
+}
+
 struct PageCase {
     const char* name;
     int taxpayer;
@@ -248,6 +292,21 @@ TEST_F(M111FileTest, NothingIsWrittenForAPageOfTheWrongLengthOrAMissingTaxpayer)
     }
     EXPECT_FALSE(QFile::exists(printFile()));
     EXPECT_TRUE(test.prompts.log().isEmpty());
+}
+
+TEST_F(M111FileTest, AFigureTooWideForItsBoxIsNamedByPositionAndBox) {
+    choose(13, "1T");
+    box("C3I02").setAsFloat(1e15); // 17 digits of cents and one more
+    try {
+        dm.GeneraFichero();
+        ADD_FAILURE() << "an amount too wide for its box was written";
+    } catch (const tributra::Error& e) {
+        EXPECT_EQ(e.text(), QStringLiteral(" Longitud de la página 1 incorrecta"));
+        EXPECT_EQ(e.detail(), QStringLiteral("Modelo 111, página 1, posición 117, casilla 02: "
+                                             "«100000000000000000» ocupa 18 posiciones y el "
+                                             "campo 17"));
+    }
+    EXPECT_FALSE(QFile::exists(printFile()));
 }
 
 TEST_F(M111FileTest, TheCommandLineWayStoresTheRecordAndWritesTheSameFiles) {

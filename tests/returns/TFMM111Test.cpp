@@ -12,6 +12,7 @@
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -109,6 +110,32 @@ TEST_F(TFMM111Test, TheComplementaryModeShowsTheReceiptAndOpensBox29) {
     EXPECT_TRUE(form.complementaria());
     EXPECT_EQ(form.EJustificante->text(), QStringLiteral("1110000000123"));
     EXPECT_FALSE(box29->isReadOnly());
+}
+
+// The period picked with the mouse counts at once: the capture clicked next asks the books
+// for that quarter, though the focus never left the period box.
+TEST_F(TFMM111Test, ThePeriodPickedWithTheMouseIsTheOneTheCaptureAsksFor) {
+    TestDatabase accounting(test.work, kAccounting, QStringLiteral("conta.fdb"));
+    accounting.database().close();
+    db::Statement s(test.main.Database, test.main.TLocal);
+    s.setSql(QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' "
+                            "where CONTRIBUYENTE = 12")
+                 .arg(accounting.path()));
+    s.execute();
+    test.main.TLocal.commitRetaining();
+
+    form.NavMain->BtnClick(Button::Insert);
+    type(form.EContribuyente, QStringLiteral("12"));
+    form.DBComboBoxVC3->showPopup();
+    QAbstractItemView* list = form.DBComboBoxVC3->view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(2, 0)).center());
+    EXPECT_EQ(record().field(QStringLiteral("PERIODO")).asString(), QStringLiteral("2T"));
+    QTest::mouseClick(form.sbCapturaConta, Qt::LeftButton);
+
+    EXPECT_TRUE(test.prompts.log().isEmpty()) << test.prompts.log().join(u'\n').toStdString();
+    EXPECT_DOUBLE_EQ(record().field(QStringLiteral("C3I02")).asFloat(), 430)
+        << "the second quarter's dates, 1 April to 30 June";
 }
 
 TEST_F(TFMM111Test, FromANewRecordToTheWrittenFile) {

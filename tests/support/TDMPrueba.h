@@ -28,7 +28,7 @@ public:
             QStringLiteral("update T_PRUEBA set TITULO = :TITULO, IMPORTE = :IMPORTE "
                            "where CODIGO = :OLD_CODIGO"));
         QMaestro.setDeleteSql(QStringLiteral("delete from T_PRUEBA where CODIGO = :OLD_CODIGO"));
-        QMaestro.onNewRecord = [this](db::DataSet&) { InicializaCampos(); };
+        QMaestro.onNewRecord.add([this](db::DataSet&) { InicializaCampos(); });
         QMaestro.onFieldValidate({QStringLiteral("CODIGO")}, [this](db::Field& f) {
             CompruebaClave(f, QStringLiteral("t_prueba"));
         });

@@ -1,0 +1,142 @@
+#include "returns/FileViewer.h"
+
+#include "returns/LayoutReader.h"
+#include "returns/ReturnModels.h"
+#include "returns/periodic/TelematicFile.h"
+#include "util/Win1252.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+class Viewer {
+public:
+    explicit Viewer(const QString& text) : text_(text) {}
+
+    FileView view() {
+        if (text_.startsWith(u"<T"))
+            model_ = returns::findModel(text_.mid(2, 3));
+        if (!model_) {
+            view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(text_.left(40));
+            return view_;
+        }
+        view_.recognized = true;
+        telematic();
+        return view_;
+    }
+
+private:
+    // Opening tag, AUX block, the pages the model has, closing tag.
+    void telematic() {
+        const qsizetype end = text_.indexOf(u'>');
+        if (end < 0) {
+            fault(QStringLiteral("la etiqueta de apertura no se cierra"));
+            return;
+        }
+        const QString tag = text_.left(end + 1);
+        view_.lines << QStringLiteral("Modelo %1, ejercicio %2, período %3")
+                           .arg(model_->modelo, tag.mid(6, 4), tag.mid(10, tag.size() - 15));
+        view_.lines << QStringLiteral("etiqueta de apertura, posiciones 1-%1: %2")
+                           .arg(tag.size())
+                           .arg(tag);
+        qsizetype at = tag.size();
+        section(TelematicFile::kBloqueAux, at);
+        at += TelematicFile::kBloqueAux.length;
+        const QString closing = tag.first(1) + u'/' + tag.mid(1);
+        while (at < text_.size() && !QStringView(text_).mid(at).startsWith(u"</")) {
+            const layout::Table* page = pageAt(at);
+            if (!page) {
+                fault(QStringLiteral("contenido no reconocido en la posición %1: «%2»")
+                          .arg(at + 1)
+                          .arg(text_.mid(at, 20)));
+                return;
+            }
+            section(*page, at);
+            at += page->length;
+        }
+        if (QStringView(text_).mid(at) != closing)
+            fault(QStringLiteral("se esperaba la etiqueta de cierre %1 en la posición %2, y hay «%3»")
+                      .arg(closing)
+                      .arg(at + 1)
+                      .arg(text_.mid(at, 40)));
+        else
+            view_.lines << QStringLiteral("etiqueta de cierre, posiciones %1-%2: %3")
+                               .arg(at + 1)
+                               .arg(text_.size())
+                               .arg(closing);
+    }
+
+    // The page whose opening row (its tag) stands at `at`.
+    const layout::Table* pageAt(qsizetype at) const {
+        for (const layout::Table& page : model_->paginas) {
+            const layout::Row& first = page.rows.front();
+            if (QStringView(text_).mid(at, first.length) == QString::fromUtf8(first.source))
+                return &page;
+        }
+        return nullptr;
+    }
+
+    void section(const layout::Table& table, qsizetype at) {
+        view_.lines << QString()
+                    << QStringLiteral("%1: posiciones %2-%3 del fichero, %4 caracteres")
+                           .arg(QString::fromUtf8(table.name))
+                           .arg(at + 1)
+                           .arg(at + table.length)
+                           .arg(table.length)
+                    << QStringLiteral("  posición long. casilla campo      contenido");
+        for (const LayoutField& f : readLayout(table, QStringView(text_).mid(at, table.length)))
+            field(f);
+    }
+
+    void field(const LayoutField& f) {
+        const layout::Row& row = *f.row;
+        const bool filler = row.kind == layout::Kind::Blanks || row.kind == layout::Kind::Zeros;
+        QString shown = QStringLiteral("«%1»").arg(f.content);
+        if (filler && f.fault.isEmpty())
+            shown = row.kind == layout::Kind::Blanks ? QStringLiteral("(blancos)")
+                                                     : QStringLiteral("(ceros)");
+        else if (!f.value.isEmpty() && f.value != f.content)
+            shown += QStringLiteral("  ") + f.value;
+        const QString source = row.kind == layout::Kind::Const || filler
+                                   ? QString()
+                                   : QString::fromUtf8(row.source);
+        view_.lines << QStringLiteral("  %1 %2 %3 %4 %5")
+                           .arg(QStringLiteral("%1-%2").arg(row.position).arg(row.position + row.length - 1), 8)
+                           .arg(row.length, 5)
+                           .arg(QString::fromUtf8(row.box), -7)
+                           .arg(source, -10)
+                           .arg(shown);
+        if (!f.fault.isEmpty())
+            fault(QStringLiteral("posición %1: %2").arg(row.position).arg(f.fault));
+    }
+
+    void fault(const QString& text) {
+        view_.lines << QStringLiteral("  ** ") + text;
+        ++view_.faults;
+    }
+
+    QString text_;
+    const PeriodicReturn::Model* model_ = nullptr;
+    FileView view_;
+};
+
+} // namespace
+
+FileView viewFile(const QByteArray& bytes) {
+    QString text = util::fromWin1252(bytes);
+    const bool lineEnd = text.endsWith(u"\r\n");
+    if (lineEnd)
+        text.chop(2);
+    FileView view = Viewer(text).view();
+    if (!view.recognized)
+        return view;
+    if (!lineEnd) {
+        view.lines << QStringLiteral("  ** el fichero no acaba en un salto de línea (CR LF)");
+        ++view.faults;
+    }
+    if (const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))); at >= 0) {
+        view.lines << QStringLiteral("  ** salto de línea dentro del fichero, posición %1").arg(at + 1);
+        ++view.faults;
+    }
+    return view;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+
+// A page or record of an agency file as its official table states it: rows of position,
+// length, kind and source, in order. The writer fills a table (LayoutWriter), the viewer
+// reads a written file back through the same table (readLayout).
+namespace layout {
+
+enum class Kind {
+    Const,   // the source itself
+    Text,    // a field, compacted, trimmed, blank-filled and cut (RellenaDerecha)
+    Count,   // a field's digits, zero-filled on the left (CerosIzquierda)
+    Amount,  // a field in cents, zero-filled, "N" below zero (ImporteN)
+    Percent, // a rate in hundredths, as an amount (ImporteN)
+    Date,    // a date field as yyyymmdd, blanks when null
+    Blanks,
+    Zeros,
+    Rule,    // what the model's rule of that name composes
+};
+
+struct Row {
+    int position;
+    int length;
+    Kind kind;
+    const char* source = ""; // field, constant or rule
+    const char* box = "";    // the official box number, where the row is one
+};
+
+struct Table {
+    const char* name; // "página 1", "registro de tipo 1"
+    int length;
+    std::span<const Row> rows;
+};
+
+} // namespace layout

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+#include <span>
+#include <utility>
+
+// The periods a return is filed for, as its period box lists them: the code stored and
+// the caption shown, "00" (none chosen) first.
+namespace periods {
+
+struct Period {
+    const char* code;
+    const char* caption;
+};
+
+extern const std::span<const Period> kTrimestres;
+extern const std::span<const Period> kTrimestresYMeses;
+
+// The first and last day of a quarter ("1T" to "4T") or a month ("01" to "12") of `year`;
+// nothing for any other code.
+std::optional<std::pair<QDate, QDate>> dates(const QString& code, int year);
+
+} // namespace periods

@@ -1,0 +1,15 @@
+#include "returns/ReturnForms.h"
+
+#include "framework/FormManager.h"
+#include "returns/periodic/TFMM111.h"
+
+namespace returns {
+
+std::span<const ReturnForm> forms() {
+    static const ReturnForm all[] = {
+        {"111", "AMod111", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM111>(a); }},
+    };
+    return all;
+}
+
+} // namespace returns

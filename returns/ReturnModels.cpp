@@ -1,0 +1,19 @@
+#include "returns/ReturnModels.h"
+
+#include "returns/periodic/TDMM111.h"
+
+namespace returns {
+
+std::span<const PeriodicReturn::Model* const> models() {
+    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo};
+    return all;
+}
+
+const PeriodicReturn::Model* findModel(const QString& code) {
+    for (const PeriodicReturn::Model* model : models())
+        if (model->modelo == code)
+            return model;
+    return nullptr;
+}
+
+} // namespace returns
