@@ -1,4 +1,4 @@
-// libFuzzer target for the RTF reader (run by bench/fuzz-rtf.sh): any bytes are read;
+// libFuzzer target for the RTF reader (run by bench/fuzz.sh rtf): any bytes are read;
 // what was read is written, read again and written again, which must give the same
 // stream; and the placeholder replacement runs over the lines.
 #include "richtext/Rtf.h"

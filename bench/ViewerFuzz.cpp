@@ -1,4 +1,4 @@
-// libFuzzer target for the file viewer (run by bench/fuzz-viewer.sh): any bytes are read
+// libFuzzer target for the file viewer (run by bench/fuzz.sh viewer): any bytes are read
 // through the models' layout tables, and the view must account for what it reports.
 #include "returns/FileViewer.h"
 
