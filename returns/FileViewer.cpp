@@ -9,6 +9,21 @@
 
 namespace {
 
+// Characters as a line can show them: controls become "·".
+QString shown(QString text) {
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = u'·';
+    return text;
+}
+
+// The kinds whose content means something else than it reads: a figure, a date.
+bool readBack(layout::Kind kind) {
+    using layout::Kind;
+    return kind == Kind::Count || kind == Kind::Amount || kind == Kind::Percent ||
+           kind == Kind::Date;
+}
+
 class Viewer {
 public:
     explicit Viewer(const QString& text) : text_(text) {}
@@ -17,7 +32,7 @@ public:
         if (text_.startsWith(u"<T"))
             model_ = returns::findModel(text_.mid(2, 3));
         if (!model_) {
-            view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(text_.left(40));
+            view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(shown(text_.left(40)));
             return view_;
         }
         view_.recognized = true;
@@ -48,7 +63,7 @@ private:
             if (!page) {
                 fault(QStringLiteral("contenido no reconocido en la posición %1: «%2»")
                           .arg(at + 1)
-                          .arg(text_.mid(at, 20)));
+                          .arg(shown(text_.mid(at, 20))));
                 return;
             }
             section(*page, at);
@@ -58,7 +73,7 @@ private:
             fault(QStringLiteral("se esperaba la etiqueta de cierre %1 en la posición %2, y hay «%3»")
                       .arg(closing)
                       .arg(at + 1)
-                      .arg(text_.mid(at, 40)));
+                      .arg(shown(text_.mid(at, 40))));
         else
             view_.lines << QStringLiteral("etiqueta de cierre, posiciones %1-%2: %3")
                                .arg(at + 1)
@@ -95,7 +110,7 @@ private:
         if (filler && f.fault.isEmpty())
             shown = row.kind == layout::Kind::Blanks ? QStringLiteral("(blancos)")
                                                      : QStringLiteral("(ceros)");
-        else if (!f.value.isEmpty() && f.value != f.content)
+        else if (readBack(row.kind) && !f.value.isEmpty())
             shown += QStringLiteral("  ") + f.value;
         const QString source = row.kind == layout::Kind::Const || filler
                                    ? QString()

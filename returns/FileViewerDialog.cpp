@@ -20,7 +20,8 @@ FileViewerDialog::FileViewerDialog(const QString& path, QWidget* parent) : QDial
     Texto->setPlainText(file.open(QIODevice::ReadOnly)
                             ? viewFile(file.readAll()).lines.join(u'\n')
                             : QStringLiteral("No se puede leer el fichero: ") + file.errorString());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Texto);

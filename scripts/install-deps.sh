@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth imagemagick
+    xvfb xauth imagemagick xdotool
 )
 [ "${1:-}" = --server ] && packages+=(firebird3.0-server)
 
