@@ -31,7 +31,8 @@ TEST_F(FileViewerTest, AFileItDoesNotKnowIsNamedWithItsFirstCharacters) {
                                              QString::fromLatin1(bytes.left(20).trimmed())))
             << view.lines[0].toStdString();
     }
-    EXPECT_EQ(viewFile("vm\r\n").lines, QStringList{QStringLiteral("Fichero no reconocido: «vm··»")})
+    EXPECT_EQ(viewFile("vm\r\nxy\r\n").lines,
+              QStringList{QStringLiteral("Fichero no reconocido: «vm··xy»")})
         << "the line breaks of what it read shown, not printed";
 }
 
