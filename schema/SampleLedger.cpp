@@ -205,7 +205,8 @@ void SampleLedger::close(const QString& companyName, const std::vector<SamplePar
 void SampleLedger::writeChart(const std::vector<SampleParty>& parties) {
     subaccount_.setParam(QStringLiteral("EMPRESA"), company_);
     subaccount_.setParam(QStringLiteral("EJERCICIO"), year_);
-    for (const auto& [account, amount] : balances_) {
+    for (const auto& balance : balances_) {
+        const QString& account = balance.first; // a lambda may capture it (clang 14 cannot a binding)
         const auto party = std::find_if(parties.begin(), parties.end(),
                                         [&](const SampleParty& p) { return p.account == account; });
         const bool known = party != parties.end();
