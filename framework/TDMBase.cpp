@@ -164,6 +164,8 @@ void TDMBase::CopiaFichero(const QString& nombre) {
          nombre, QStringLiteral("Fichero TXT (*.txt)|*.txt"), QStringLiteral("txt")});
     if (target.isEmpty())
         return;
-    if (!platform::replaceFile(QDir(DMMain.DirectorioTrabajo()).filePath(nombre), target))
-        prompts.information(QStringLiteral("No se puede guardar el fichero"));
+    const QString fallo =
+        platform::replaceFile(QDir(DMMain.DirectorioTrabajo()).filePath(nombre), target);
+    if (!fallo.isEmpty())
+        prompts.information(QStringLiteral("No se puede guardar el fichero\n") + fallo);
 }

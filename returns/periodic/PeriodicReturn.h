@@ -73,7 +73,8 @@ public:
     QString rutaImpresion() const;
     // "c:\aeat\111_2018", as a path of this machine.
     QString directorioDestino() const;
-    // The name of the copy: trimmed surname, "_", the period and its suffix, "." and the model.
+    // The name of the copy: trimmed surname, "_", the period and its suffix, "." and the model,
+    // made safe as a file name: a surname may hold a slash ("PEREZ S/A") or dots.
     QString nombreCopia();
 
     db::DataSet xContribuyente;
