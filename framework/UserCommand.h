@@ -5,9 +5,10 @@
 namespace framework {
 class Prompts;
 
-// Runs what the user asked for; a rule it breaks (tributra::Error, db::Error) is shown
-// as the application's default handler shows it and the window stays as it is. Never
-// lets an exception into Qt's event loop. False when the command failed.
+// Runs what the user asked for. Whatever it throws is shown as the application's default
+// handler shows it, and the window stays as it is: a broken rule (tributra::Error, the
+// database's errors among them) with its own text, anything else as an error of the
+// program. Never lets an exception into Qt's event loop. False when the command failed.
 bool runCommand(Prompts& prompts, const std::function<void()>& command);
 
 } // namespace framework
