@@ -75,9 +75,10 @@ void Database::open() {
 void Database::close() {
     if (!attachment_)
         return;
+    // Work nobody committed is undone, never committed behind the user's back.
     for (Transaction* t : transactions_)
         if (t->active())
-            t->commit();
+            t->rollback();
     client::call([&](client::Status* st) { attachment_->detach(st); });
     attachment_ = nullptr;
 }

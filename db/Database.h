@@ -30,7 +30,8 @@ public:
     const QStringList& params() const { return params_; }
 
     void open();
-    // Ends every active transaction of the connection with a commit, then detaches.
+    // Rolls back every active transaction of the connection, then detaches: what should
+    // last was committed by whoever wrote it.
     void close();
     bool connected() const { return attachment_ != nullptr; }
     // False when the connection was open but the server no longer answers.

@@ -194,6 +194,23 @@ TEST_F(StatementTest, RollbackRetainingUndoesAndKeepsTheTransaction) {
     EXPECT_EQ(count(QStringLiteral("1=1")), 3);
 }
 
+TEST_F(StatementTest, ClosingTheConnectionUndoesWhatNobodyCommitted) {
+    db::Statement ins(database, transaction);
+    ins.setSql(QStringLiteral("insert into T_MAESTRO values (4, 'Cuatro')"));
+    ins.execute();
+    db::Transaction other(database);
+    db::Statement del(database, other);
+    del.setSql(QStringLiteral("delete from T_MAESTRO where CODIGO = 1"));
+    del.execute();
+    database.close();
+    EXPECT_FALSE(transaction.active());
+    EXPECT_FALSE(other.active());
+
+    database.open();
+    EXPECT_EQ(count(QStringLiteral("1=1")), 3);
+    EXPECT_EQ(count(QStringLiteral("CODIGO = 1")), 1);
+}
+
 TEST_F(StatementTest, StatementsPrepareAgainAfterAReconnection) {
     db::Statement q(database, transaction);
     q.setSql(QStringLiteral("select count(*) from T_MAESTRO"));
