@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class TDMMain;
 
 // The telematic file of one return without a window, for the adviser who files a quarter
@@ -16,8 +14,9 @@ struct FileCommand {
     QString periodo;
     bool captura = false;
 
-    // The arguments after "fichero"; nothing when they do not make a command.
-    static std::optional<FileCommand> parse(const QStringList& arguments);
+    // The arguments after "fichero". An argument it cannot take is a tributra::UsageError
+    // that names it.
+    static FileCommand parse(const QStringList& arguments);
     static QString usage();
     // 0 when the print file was written; 1 when not, the user told why.
     int run(TDMMain& main) const;

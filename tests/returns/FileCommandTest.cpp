@@ -1,36 +1,58 @@
 #include "returns/periodic/FileCommand.h"
 #include "M111Fixture.h"
+#include "util/UsageError.h"
 
 namespace {
 
 TEST(FileCommandTest, ReadsItsArguments) {
     struct Case {
         QStringList arguments;
-        bool valid;
         int contribuyente;
         const char* periodo;
         bool captura;
     };
     const Case cases[] = {
-        {{"111", "--contribuyente", "12", "--periodo", "1T"}, true, 12, "1T", false},
-        {{"111", "--periodo", "4t", "--captura", "--contribuyente", "3"}, true, 3, "4T", true},
-        {{"111", "--contribuyente", "12"}, false, 0, "", false},
-        {{"111", "--periodo", "1T"}, false, 0, "", false},
-        {{"111", "--contribuyente", "doce", "--periodo", "1T"}, false, 0, "", false},
-        {{"111", "--contribuyente", "12", "--periodo"}, false, 0, "", false},
-        {{"111", "--contribuyente", "12", "--periodo", "1T", "--otro"}, false, 0, "", false},
-        {{"303", "--contribuyente", "12", "--periodo", "1T"}, false, 0, "", false},
-        {{}, false, 0, "", false},
+        {{"111", "--contribuyente", "12", "--periodo", "1T"}, 12, "1T", false},
+        {{"111", "--periodo", "4t", "--captura", "--contribuyente", "3"}, 3, "4T", true},
+        {{"111", "--contribuyente=7", "--periodo=2T"}, 7, "2T", false},
     };
     for (const Case& c : cases) {
-        const auto command = FileCommand::parse(c.arguments);
-        ASSERT_EQ(command.has_value(), c.valid) << c.arguments.join(u' ').toStdString();
-        if (!command)
-            continue;
-        EXPECT_EQ(command->modelo, QStringLiteral("111"));
-        EXPECT_EQ(command->contribuyente, c.contribuyente);
-        EXPECT_EQ(command->periodo, QString::fromLatin1(c.periodo));
-        EXPECT_EQ(command->captura, c.captura);
+        const FileCommand command = FileCommand::parse(c.arguments);
+        EXPECT_EQ(command.modelo, QStringLiteral("111"));
+        EXPECT_EQ(command.contribuyente, c.contribuyente);
+        EXPECT_EQ(command.periodo, QString::fromLatin1(c.periodo));
+        EXPECT_EQ(command.captura, c.captura);
+    }
+}
+
+TEST(FileCommandTest, AnArgumentItCannotTakeIsNamed) {
+    struct Case {
+        QStringList arguments;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"111", "--contribuyente", "12"}, "Falta --periodo"},
+        {{"111", "--periodo", "1T"}, "Falta --contribuyente"},
+        {{"111", "--contribuyente", "doce", "--periodo", "1T"},
+         "--contribuyente doce: no es un número de contribuyente"},
+        {{"111", "--contribuyente", "12", "--periodo"}, "Falta el valor de --periodo"},
+        {{"111", "--contribuyente", "12", "--periodo", "1T", "--otro"}, "Opción desconocida: --otro"},
+        {{"111", "--contribuyente", "12", "--periodo", "1T", "--captura=si"},
+         "--captura no lleva valor"},
+        {{"111", "--contribuyente", "12", "--periodo", "1T", "--periodo", "2T"},
+         "--periodo aparece más de una vez"},
+        {{"111", "--contribuyente", "12", "--periodo", "1T", "2T"}, "Argumento de más: 2T"},
+        {{"303", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 303"},
+        {{}, "Falta el modelo de fichero"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        try {
+            FileCommand::parse(c.arguments);
+            ADD_FAILURE() << "taken";
+        } catch (const tributra::UsageError& e) {
+            EXPECT_EQ(e.text(), QString::fromUtf8(c.error));
+        }
     }
 }
 
