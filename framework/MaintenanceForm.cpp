@@ -59,6 +59,7 @@ MaintenanceForm::MaintenanceForm(FormManager& manager, TDMBase& module, QWidget*
 
     NavMain->EditControl = CEMain;
     NavMain->setDataSource(&module.DSQMaestro);
+    NavMain->setRecordName(module.nombreRegistro());
     NavMain->setPopupMenu(CEMainPMEdit);
     CEMain->MuestraFicha();
 
@@ -73,7 +74,7 @@ framework::Prompts& MaintenanceForm::prompts() const {
 }
 
 bool MaintenanceForm::run(const std::function<void()>& command) {
-    return framework::runCommand(prompts(), command);
+    return framework::runCommand(prompts(), command, module_.nombreRegistro());
 }
 
 void MaintenanceForm::contextMenuEvent(QContextMenuEvent* event) {

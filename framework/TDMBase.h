@@ -3,6 +3,7 @@
 #include "db/DataSet.h"
 #include "db/Statement.h"
 #include "db/Transaction.h"
+#include "framework/RecordName.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,8 @@ public:
     TDMBase& operator=(const TDMBase&) = delete;
 
     void DataModuleCreate();
+    // How the messages about the master's record name it.
+    virtual framework::RecordName nombreRegistro() const { return {}; }
 
     void FiltraMaestro(const QString& texto, const QString& campoNumerico,
                        const QString& campoTexto, const QString& orden);

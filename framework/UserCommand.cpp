@@ -1,6 +1,7 @@
 #include "framework/UserCommand.h"
 
 #include "framework/Prompts.h"
+#include "framework/UserMessage.h"
 #include "util/Error.h"
 
 #include <new>
@@ -12,12 +13,13 @@ const QString kInterno = QStringLiteral("La operación no ha podido terminar por
 
 } // namespace
 
-bool runCommand(Prompts& prompts, const std::function<void()>& command) {
+bool runCommand(Prompts& prompts, const std::function<void()>& command,
+                const RecordName& record) {
     try {
         command();
         return true;
     } catch (const tributra::Error& e) {
-        prompts.error(e.message());
+        prompts.error(userMessage(e, record));
     } catch (const std::bad_alloc&) {
         prompts.error(QStringLiteral("No queda memoria para terminar la operación. Cierre alguna "
                                      "ventana o programa y vuelva a intentarlo."));

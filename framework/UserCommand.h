@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RecordName.h"
+
 #include <functional>
 
 namespace framework {
@@ -9,6 +11,8 @@ class Prompts;
 // handler shows it, and the window stays as it is: a broken rule (tributra::Error, the
 // database's errors among them) with its own text, anything else as an error of the
 // program. Never lets an exception into Qt's event loop. False when the command failed.
-bool runCommand(Prompts& prompts, const std::function<void()>& command);
+// The database's errors of normal work name the record as the module names it.
+bool runCommand(Prompts& prompts, const std::function<void()>& command,
+                const RecordName& record = {});
 
 } // namespace framework

@@ -2,6 +2,7 @@
 
 #include "config/TDMMain.h"
 #include "framework/Prompts.h"
+#include "framework/UserMessage.h"
 #include "returns/ReturnModels.h"
 #include "util/Error.h"
 #include "util/UsageError.h"
@@ -77,12 +78,14 @@ QString FileCommand::usage() {
 int FileCommand::run(TDMMain& main) const {
     if (main.terminating()) // the database did not open: the user was told
         return 1;
+    std::unique_ptr<PeriodicReturn> module;
     try {
-        const std::unique_ptr<PeriodicReturn> module = returns::findModel(modelo)->crea(main);
+        module = returns::findModel(modelo)->crea(main);
         module->DataModuleCreate();
         return module->GeneraFicheroDe(contribuyente, periodo, captura) ? 0 : 1;
     } catch (const tributra::Error& e) { // the database's errors too
-        main.prompts().error(e.message());
+        main.prompts().error(module ? framework::userMessage(e, module->nombreRegistro())
+                                    : e.message());
     }
     return 1;
 }

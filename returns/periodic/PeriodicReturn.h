@@ -67,6 +67,9 @@ public:
     // captured when asked, posted, and its file written. A capture asked for and not
     // made is an error: nothing is posted and no file written.
     bool GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura);
+    framework::RecordName nombreRegistro() const override {
+        return {QStringLiteral("esta declaración"), QStringLiteral("abrirla")};
+    }
 
     // "mod111.txt", in the working directory.
     QString ficheroImpresion() const;

@@ -25,6 +25,14 @@ TEST(RunCommand, WhateverACommandThrowsIsShownAndGoesNoFurther) {
          "error: Texto\n\nDetalle"},
         {"database", [] { throw db::Error(QStringLiteral("lock conflict"), -901); },
          "error: lock conflict"},
+        {"lost connection",
+         [] {
+             throw db::Error(QStringLiteral("connection shutdown"), -902,
+                             db::Error::Kind::ConnectionLost);
+         },
+         "error: Se ha perdido la conexión con la base de datos; lo escrito sigue en pantalla. "
+         "Compruebe la red y el servidor, anote los datos y vuelva a abrir la aplicación\n\n"
+         "connection shutdown"},
         {"memory", [] { throw std::bad_alloc(); },
          "error: No queda memoria para terminar la operación. Cierre alguna ventana o programa "
          "y vuelva a intentarlo."},
