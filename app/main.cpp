@@ -2,10 +2,12 @@
 #include "app/TFMain.h"
 #include "config/AdminAccount.h"
 #include "config/TDMMain.h"
+#include "db/Database.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "framework/TerminalPrompts.h"
+#include "platform/TerminationSignals.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/FileCommand.h"
 #include "schema/SystemDatabase.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QStringList>
 #include <QTextStream>
 
@@ -93,10 +96,20 @@ int runWindow(QApplication& app, GuiPrompts& prompts) {
     TFMain main(dm, forms);
     if (dm.terminating())
         return 1;
+    // Ended from outside: as "Salir", without questions, and what was not posted is cancelled.
+    QSocketNotifier signalled(platform::TerminationSignals::notifier(), QSocketNotifier::Read);
+    QObject::connect(&signalled, &QSocketNotifier::activated, &main, [&] {
+        platform::TerminationSignals::acknowledge();
+        modules.cancelaEdiciones();
+        main.close();
+        QCoreApplication::exit(); // also from a dialog's own loop
+    });
     // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
     main.setGeometry(main.screen()->availableGeometry());
     main.showMaximized();
-    return app.exec();
+    const int code = app.exec();
+    const int signal = platform::TerminationSignals::received();
+    return signal ? 128 + signal : code;
 }
 
 int runApplication(int argc, char* argv[], const QString& demoFolder) {
@@ -190,12 +203,16 @@ int runCommand(int argc, char* argv[], const Request& request) {
     } catch (const tributra::Error& e) {
         QTextStream(stderr) << e.message() << "\n";
         return 1;
+    } catch (const platform::TerminationSignals::Interrupted& stop) {
+        return 128 + stop.signal;
     }
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    platform::TerminationSignals::take();
+    db::Database::setAfterAttach(&platform::TerminationSignals::take);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

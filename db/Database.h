@@ -42,6 +42,10 @@ public:
     // Stops the client and the embedded engine, so that their threads end before the
     // process does; connections still open are cut.
     static void shutdownClient();
+    // Runs after every attachment and creation, whether it worked or not: the client
+    // installs its own SIGINT and SIGTERM handlers at its first one, and a program that
+    // owns those signals takes them back here.
+    static void setAfterAttach(void (*afterAttach)());
 
     // For the rest of db/: the engine's handle and a count of reconnections, so that
     // statements prepared on an earlier connection prepare again.

@@ -3,6 +3,7 @@
 #include "config/TDMMain.h"
 #include "framework/Prompts.h"
 #include "framework/UserMessage.h"
+#include "platform/TerminationSignals.h"
 #include "returns/ReturnModels.h"
 #include "util/Error.h"
 #include "util/UsageError.h"
@@ -80,7 +81,9 @@ int FileCommand::run(TDMMain& main) const {
         return 1;
     std::unique_ptr<PeriodicReturn> module;
     try {
+        platform::TerminationSignals::stopIfReceived();
         module = returns::findModel(modelo)->crea(main);
+        module->setEntrePasos(&platform::TerminationSignals::stopIfReceived);
         module->DataModuleCreate();
         return module->GeneraFicheroDe(contribuyente, periodo, captura) ? 0 : 1;
     } catch (const tributra::Error& e) { // the database's errors too

@@ -18,6 +18,8 @@ struct FileCommand {
     // that names it.
     static FileCommand parse(const QStringList& arguments);
     static QString usage();
-    // 0 when the print file was written; 1 when not, the user told why.
+    // 0 when the print file was written; 1 when not, the user told why. A signal (SIGINT,
+    // SIGTERM) stops it between two steps with platform::TerminationSignals::Interrupted:
+    // the record is posted whole or not at all, and no file is left half-written.
     int run(TDMMain& main) const;
 };

@@ -258,6 +258,7 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
     if (xContribuyente.isEmpty())
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
     campo(kPeriodo).setAsString(periodo);
+    entrePasos();
     if (captura && !CapturaContabilidad()) {
         QMaestro.cancel();
         throw tributra::Error(
@@ -265,6 +266,20 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
                            "contable o no se ha podido abrir")
                 .arg(contribuyente));
     }
+    entrePasos();
     QMaestro.post();
+    entrePasos();
     return GeneraFichero();
+}
+
+void PeriodicReturn::entrePasos() {
+    if (!entrePasos_)
+        return;
+    try {
+        entrePasos_();
+    } catch (...) {
+        if (QMaestro.editing())
+            QMaestro.cancel();
+        throw;
+    }
 }

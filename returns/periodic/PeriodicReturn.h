@@ -67,6 +67,9 @@ public:
     // captured when asked, posted, and its file written. A capture asked for and not
     // made is an error: nothing is posted and no file written.
     bool GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura);
+    // Runs between the steps of GeneraFicheroDe (record chosen, captured, posted); a run from
+    // the command line stops there when it is told to end.
+    void setEntrePasos(std::function<void()> entrePasos) { entrePasos_ = std::move(entrePasos); }
     framework::RecordName nombreRegistro() const override {
         return {QStringLiteral("esta declaración"), QStringLiteral("abrirla")};
     }
@@ -97,6 +100,8 @@ protected:
 
 private:
     void QMaestroBeforePost();
+    // Between two steps: an edit not posted yet is cancelled when the run stops there.
+    void entrePasos();
     // A field of the record, else of the taxpayer's identification: what a page row reads.
     db::Value valorFichero(const QString& nombre);
 
@@ -105,4 +110,5 @@ private:
     std::optional<int> contribuyente_;
     QString periodo_;
     QString copia_; // the last file copied into the agency's directory
+    std::function<void()> entrePasos_;
 };

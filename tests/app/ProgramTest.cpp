@@ -1,9 +1,15 @@
 #include "QtPrinters.h"
 #include "TempDir.h"
+#include "TestDatabase.h"
+#include "platform/IniFile.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -76,6 +82,50 @@ TEST(ProgramTest, WithoutSettingsTheMessageNamesTheFileAndHowToMakeOne) {
     EXPECT_TRUE(r.err.contains(QDir::toNativeSeparators(settings.file(QStringLiteral("Tribra18.ini")))))
         << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("tributra --demo CARPETA"))) << r.err.toStdString();
+}
+
+// The window application on a database of its own, told to end from outside once it is up:
+// it ends as "Salir" would, without questions, with the signal's exit code, instead of
+// going on with connections the database client shut down.
+TEST(ProgramTest, TheWindowApplicationEndsOnASignalWithItsExitCode) {
+    for (const auto& [signal, exitCode] : {std::pair{SIGTERM, 143}, std::pair{SIGINT, 130}}) {
+        SCOPED_TRACE(signal);
+        const TempDir settings;
+        TestDatabase database(settings, {}, QStringLiteral("Tribra18.gdb"));
+        database.database().close();
+        const QString ini = settings.file(QStringLiteral("Tribra18.ini"));
+        {
+            platform::IniFile file(ini);
+            file.writeString(QStringLiteral("Datos"), QStringLiteral("BaseDeDatos"), database.path());
+            file.writeString(QStringLiteral("Datos"), QStringLiteral("Servidor"), QStringLiteral("LOCAL"));
+        }
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TRIBUTRA_WINDIR"), settings.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(settings.path());
+        program.start(QStringLiteral(TRIBUTRA_PROGRAM), {});
+        ASSERT_TRUE(program.waitForStarted());
+        // It writes its settings back once the database is open, the "Deposito" key with them.
+        const QDeadlineTimer patience(60000);
+        const auto settingsWritten = [&] {
+            return platform::IniFile(ini).readString(QStringLiteral("Datos"),
+                                                     QStringLiteral("Deposito"),
+                                                     QStringLiteral("?")) != u"?";
+        };
+        while (!settingsWritten() && !patience.hasExpired() &&
+               program.state() == QProcess::Running)
+            QThread::msleep(20);
+        ASSERT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().toStdString();
+
+        ::kill(pid_t(program.processId()), signal);
+        EXPECT_TRUE(program.waitForFinished(60000)) << "still running after the signal";
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), exitCode);
+        database.database().open(); // let go of cleanly
+        EXPECT_TRUE(database.database().answers());
+    }
 }
 
 } // namespace

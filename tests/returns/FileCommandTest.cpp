@@ -1,6 +1,9 @@
 #include "returns/periodic/FileCommand.h"
 #include "M111Fixture.h"
+#include "platform/TerminationSignals.h"
 #include "util/UsageError.h"
+
+#include <csignal>
 
 namespace {
 
@@ -65,6 +68,30 @@ TEST_F(FileCommandRunTest, ItsExitCodeSaysWhetherTheFileWasWritten) {
     EXPECT_EQ(test.prompts.log().last(), QStringLiteral("error:  No existe el contribuyente "));
     EXPECT_EQ((FileCommand{"111", 12, "00", false}.run(test.main)), 1);
     EXPECT_EQ(test.prompts.log().last(), QStringLiteral("error: Debe Elegir un periodo"));
+}
+
+// A run told to end stops at the next step: before the post nothing is stored, after it the
+// record is, and in neither case is a file written.
+TEST_F(FileCommandRunTest, AStopBetweenStepsLeavesNoUnpostedRecordAndNoFile) {
+    for (int step = 1; step <= 3; ++step) {
+        SCOPED_TRACE(step);
+        TDMM111 module(test.main);
+        module.DataModuleCreate();
+        int reached = 0;
+        module.setEntrePasos([&] {
+            if (++reached == step)
+                throw platform::TerminationSignals::Interrupted{SIGTERM};
+        });
+        EXPECT_THROW(module.GeneraFicheroDe(13, QStringLiteral("1T"), false),
+                     platform::TerminationSignals::Interrupted);
+        EXPECT_FALSE(module.QMaestro.editing());
+        db::Statement q(test.main.Database, test.main.TLocal);
+        q.setSql(QStringLiteral("select count(*) from T_MOD111 where CONTRIBUYENTE = 13"));
+        q.execute();
+        EXPECT_EQ(q.field(0).asInteger(), step == 3 ? 1 : 0);
+        EXPECT_FALSE(QFile::exists(printFile()));
+        EXPECT_FALSE(QFile::exists(agencyFile(QStringLiteral("TALLERES DEL SEGURA SL_1T.111"))));
+    }
 }
 
 } // namespace
