@@ -10,6 +10,7 @@
 #include "framework/UserCommand.h"
 
 #include <QCloseEvent>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -40,7 +41,12 @@ MaintenanceForm::MaintenanceForm(FormManager& manager, TDMBase& module, QWidget*
     TSFicha->setObjectName(QStringLiteral("TSFicha"));
     PEMain = new QWidget;
     PEMain->setObjectName(QStringLiteral("PEMain"));
-    (new QVBoxLayout(TSFicha))->addWidget(PEMain);
+    // A card taller or wider than a laptop's screen scrolls instead of losing its last rows.
+    auto* card = new QScrollArea;
+    card->setWidget(PEMain);
+    card->setWidgetResizable(true);
+    card->setFrameShape(QFrame::NoFrame);
+    (new QVBoxLayout(TSFicha))->addWidget(card);
     PageControl1->addTab(TSFicha, QStringLiteral("&Ficha"));
 
     Keys1 = new TKeys(this);
