@@ -108,8 +108,8 @@ bool TDMMain::abreBaseDatos() {
                 schema::createSystemDatabase(name, config::adminParams());
             Database.open();
         }
-        if (!TLocal.active())
-            TLocal.start();
+        // TLocal is not started here: its statements start it and end it with a commit, so
+        // that no transaction stays open all day and holds the server's garbage collection.
         return true;
     } catch (const tributra::Error&) {
         return false;
@@ -210,7 +210,7 @@ bool TDMMain::AbreContabilidad(int contribuyente) {
     QGen.execute();
     const QString fichero = QGen.eof() ? QString() : QGen.field(0).asString().trimmed();
     QGen.close();
-    TLocal.commitRetaining();
+    TLocal.commit();
     if (fichero.isEmpty()) // a blank name, as a cleared box leaves it, is no database either
         return false;
     try {
@@ -241,7 +241,7 @@ QString TDMMain::identificacion(int contribuyente, const std::vector<std::pair<Q
     for (int i = 0; found && i < int(columnas.size()); ++i)
         block += UUtiles::RellenaDerecha(QGen.field(i).asString(), columnas[size_t(i)].second);
     QGen.close();
-    TLocal.commitRetaining();
+    TLocal.commit();
     if (!found)
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
     return block;

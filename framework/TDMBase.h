@@ -59,9 +59,9 @@ protected:
     enum class KeyUpdate { Kept, Written };
     void setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
                      KeyUpdate keyUpdate);
-    // Derived modules list their own datasets, so that leaving the last form asks
-    // about their edits too.
-    void addDataSet(db::DataSet& dataSet) { dataSets_.push_back(&dataSet); }
+    // Derived modules list their own datasets, so that leaving the last form asks about
+    // their edits too, and so that their reads end their transaction.
+    void addDataSet(db::DataSet& dataSet);
 
 private:
     QString selectInicial_;

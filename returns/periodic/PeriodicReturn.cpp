@@ -129,7 +129,7 @@ bool PeriodicReturn::leeContribuyente(const QString& sql,
     if (found)
         copia(QGen);
     QGen.close();
-    QGen.transaction().commitRetaining();
+    QGen.transaction().commit();
     return found;
 }
 

@@ -71,4 +71,27 @@ TEST_F(M111WorkstationsTest, AReturnAnotherWorkstationIsChangingIsToldInSpanish)
     EXPECT_TRUE(postOther()) << "once the other workstation let go";
 }
 
+// A day's work on a shared server: one workstation posts again and again while the other
+// reads. No transaction may stay open across it, or the server could not collect the
+// garbage of any of those posts: the oldest snapshot keeps up with the next transaction.
+TEST_F(M111WorkstationsTest, PostsAndReadsLeaveNoTransactionHoldingTheOldestSnapshot) {
+    choose(13, "3T");
+    record().post();
+    for (int i = 1; i <= 200; ++i) {
+        record().edit();
+        box("C3I02").setAsFloat(i);
+        record().post();
+        if (i % 10 == 0) {
+            other.QMaestro.close();
+            other.QMaestro.open();
+        }
+    }
+    db::Transaction monitor(test.main.Database);
+    db::Statement q(test.main.Database, monitor);
+    q.setSql(QStringLiteral(
+        "select MON$NEXT_TRANSACTION - MON$OLDEST_SNAPSHOT from MON$DATABASE"));
+    q.execute();
+    EXPECT_LE(q.field(0).asInteger(), 2) << "only the monitor's own transaction is open";
+}
+
 } // namespace
