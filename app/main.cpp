@@ -24,6 +24,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 
 const QString kVersion = QStringLiteral("Tributra 2018, versión 1.1");
@@ -97,13 +99,17 @@ int runWindow(QApplication& app, GuiPrompts& prompts) {
     if (dm.terminating())
         return 1;
     // Ended from outside: as "Salir", without questions, and what was not posted is cancelled.
-    QSocketNotifier signalled(platform::TerminationSignals::notifier(), QSocketNotifier::Read);
-    QObject::connect(&signalled, &QSocketNotifier::activated, &main, [&] {
-        platform::TerminationSignals::acknowledge();
-        modules.cancelaEdiciones();
-        main.close();
-        QCoreApplication::exit(); // also from a dialog's own loop
-    });
+    std::unique_ptr<QSocketNotifier> signalled;
+    if (platform::TerminationSignals::notifier() >= 0) {
+        signalled = std::make_unique<QSocketNotifier>(platform::TerminationSignals::notifier(),
+                                                      QSocketNotifier::Read);
+        QObject::connect(signalled.get(), &QSocketNotifier::activated, &main, [&] {
+            platform::TerminationSignals::acknowledge();
+            modules.cancelaEdiciones();
+            main.close();
+            QCoreApplication::exit(); // also from a dialog's own loop
+        });
+    }
     // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
     main.setGeometry(main.screen()->availableGeometry());
     main.showMaximized();
