@@ -67,15 +67,19 @@ void TFMain::buildMenu() {
     QAction* AImportaDatos = newAction("AImportaDatos", QStringLiteral("Importa Datos"));
     AImportaDatos->setEnabled(true);
     connect(AImportaDatos, &QAction::triggered, this, [this] {
-        TFMImportaDatos dialog(dm_, this);
-        dialog.exec();
+        openForm([this] {
+            TFMImportaDatos dialog(dm_, this);
+            dialog.exec();
+        });
     });
     archivos->addAction(AImportaDatos);
     QAction* AImpCtb = newAction("AImpCtb", QStringLiteral("Importa contribuyentes"));
     AImpCtb->setEnabled(true);
     connect(AImpCtb, &QAction::triggered, this, [this] {
-        TFMImportaCont dialog(dm_, this);
-        dialog.exec();
+        openForm([this] {
+            TFMImportaCont dialog(dm_, this);
+            dialog.exec();
+        });
     });
     archivos->addAction(AImpCtb);
     archivos->addAction(newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria")));

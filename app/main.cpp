@@ -2,31 +2,42 @@
 #include "app/TFMain.h"
 #include "config/AdminAccount.h"
 #include "config/TDMMain.h"
+#include "db/Database.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "framework/TerminalPrompts.h"
+#include "platform/TerminationSignals.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/FileCommand.h"
 #include "schema/SystemDatabase.h"
 #include "taxpayers/Demonstration.h"
 #include "util/Error.h"
+#include "util/UsageError.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QStringList>
 #include <QTextStream>
 
+#include <memory>
+
 namespace {
 
-int usage() {
-    QStringList commands = {QStringLiteral("tributra [--init-db RUTA | --demo CARPETA [--no-window]]"),
+const QString kVersion = QStringLiteral("Tributra 2018, versión 1.1");
+
+QString usage() {
+    QStringList commands = {QStringLiteral("tributra"),
+                            QStringLiteral("tributra --demo CARPETA [--no-window]"),
+                            QStringLiteral("tributra --init-db RUTA"),
                             QStringLiteral("tributra ver FICHERO")};
     commands << FileCommand::usage().split(u'\n');
-    QTextStream(stderr) << "Uso: " << commands.join(QStringLiteral("\n     ")) << "\n";
-    return 2;
+    commands << QStringLiteral("tributra --help | --version");
+    return QStringLiteral("Uso: ") + commands.join(QStringLiteral("\n     ")) + u'\n';
 }
 
 // Every field of a file the system wrote; 0 when it was recognised and nothing is amiss.
@@ -87,10 +98,24 @@ int runWindow(QApplication& app, GuiPrompts& prompts) {
     TFMain main(dm, forms);
     if (dm.terminating())
         return 1;
+    // Ended from outside: as "Salir", without questions, and what was not posted is cancelled.
+    std::unique_ptr<QSocketNotifier> signalled;
+    if (platform::TerminationSignals::notifier() >= 0) {
+        signalled = std::make_unique<QSocketNotifier>(platform::TerminationSignals::notifier(),
+                                                      QSocketNotifier::Read);
+        QObject::connect(signalled.get(), &QSocketNotifier::activated, &main, [&] {
+            platform::TerminationSignals::acknowledge();
+            modules.cancelaEdiciones();
+            main.close();
+            QCoreApplication::exit(); // also from a dialog's own loop
+        });
+    }
     // Without a window manager (xvfb) maximising does nothing: fill the screen anyway.
     main.setGeometry(main.screen()->availableGeometry());
     main.showMaximized();
-    return app.exec();
+    const int code = app.exec();
+    const int signal = platform::TerminationSignals::received();
+    return signal ? 128 + signal : code;
 }
 
 int runApplication(int argc, char* argv[], const QString& demoFolder) {
@@ -113,33 +138,108 @@ int runApplication(int argc, char* argv[], const QString& demoFolder) {
     }
 }
 
+// What the program was asked to do. The options go before the command ("ver", "fichero"),
+// whose own arguments follow it.
+struct Request {
+    enum class Action { Window, Demo, DemoOnly, InitDb, View, File, Help, Version } action;
+    QString path;
+    QStringList commandArguments;
+};
+
+Request parse(const QStringList& arguments) {
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption initDb(QStringLiteral("init-db"), QString(), QStringLiteral("RUTA"));
+    const QCommandLineOption demo(QStringLiteral("demo"), QString(), QStringLiteral("CARPETA"));
+    const QCommandLineOption noWindow(QStringLiteral("no-window"));
+    QCommandLineParser parser;
+    parser.addOptions({help, version, initDb, demo, noWindow});
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    if (!parser.parse(arguments))
+        throw tributra::UsageError::from(parser);
+    if (parser.isSet(help))
+        return {Request::Action::Help, {}, {}};
+    if (parser.isSet(version))
+        return {Request::Action::Version, {}, {}};
+
+    const QStringList options = parser.optionNames();
+    const QStringList positional = parser.positionalArguments();
+    if (options.size() > 1 && !(options == QStringList{QStringLiteral("demo"), QStringLiteral("no-window")}))
+        throw tributra::UsageError(QStringLiteral("--%1 no se puede usar con --%2")
+                                       .arg(options[1], options[0]));
+    if (!options.isEmpty() && !positional.isEmpty())
+        throw tributra::UsageError(
+            QStringLiteral("--%1 no se puede usar con %2").arg(options[0], positional[0]));
+    if (parser.isSet(noWindow) && !parser.isSet(demo))
+        throw tributra::UsageError(QStringLiteral("--no-window solo vale con --demo CARPETA"));
+    if (parser.isSet(initDb))
+        return {Request::Action::InitDb, parser.value(initDb), {}};
+    if (parser.isSet(demo))
+        return {parser.isSet(noWindow) ? Request::Action::DemoOnly : Request::Action::Demo,
+                parser.value(demo), {}};
+    if (positional.isEmpty())
+        return {Request::Action::Window, {}, {}};
+
+    const QString& command = positional[0];
+    if (command == u"fichero")
+        return {Request::Action::File, {}, positional.mid(1)};
+    if (command != u"ver")
+        throw tributra::UsageError(QStringLiteral("Orden desconocida: %1").arg(command));
+    if (positional.size() < 2)
+        throw tributra::UsageError(QStringLiteral("Falta el fichero de ver"));
+    if (positional.size() > 2)
+        throw tributra::UsageError(QStringLiteral("Argumento de más: %1").arg(positional[2]));
+    return {Request::Action::View, positional[1], {}};
+}
+
 // Commands for scripts, without a window.
-int runCommand(int argc, char* argv[]) {
+int runCommand(int argc, char* argv[], const Request& request) {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
     try {
-        if (args.size() == 3 && args[1] == u"--init-db")
-            return initDatabase(args[2]);
-        if (args.size() == 4 && args[1] == u"--demo" && args[3] == u"--no-window")
-            return buildDemonstration(args[2]);
-        if (args.size() == 3 && args[1] == u"ver")
-            return showFile(args[2]);
-        if (args.size() > 1 && args[1] == u"fichero")
-            if (const auto command = FileCommand::parse(args.mid(2)))
-                return writeFile(*command);
-        return usage();
+        if (request.action == Request::Action::InitDb)
+            return initDatabase(request.path);
+        if (request.action == Request::Action::DemoOnly)
+            return buildDemonstration(request.path);
+        if (request.action == Request::Action::View)
+            return showFile(request.path);
+        return writeFile(FileCommand::parse(request.commandArguments));
+    } catch (const tributra::UsageError& e) {
+        QTextStream(stderr) << e.text() << "\n" << usage();
+        return 2;
     } catch (const tributra::Error& e) {
         QTextStream(stderr) << e.message() << "\n";
         return 1;
+    } catch (const platform::TerminationSignals::Interrupted& stop) {
+        return 128 + stop.signal;
     }
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 1)
-        return runApplication(argc, argv, QString());
-    if (argc == 3 && QByteArray(argv[1]) == "--demo")
-        return runApplication(argc, argv, QString::fromLocal8Bit(argv[2]));
-    return runCommand(argc, argv);
+    platform::TerminationSignals::take();
+    db::Database::setAfterAttach(&platform::TerminationSignals::take);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    Request request;
+    try {
+        request = parse(arguments);
+    } catch (const tributra::UsageError& e) {
+        QTextStream(stderr) << e.text() << "\n" << usage();
+        return 2;
+    }
+    switch (request.action) {
+    case Request::Action::Help:
+        QTextStream(stdout) << usage();
+        return 0;
+    case Request::Action::Version:
+        QTextStream(stdout) << kVersion << "\n";
+        return 0;
+    case Request::Action::Window:
+    case Request::Action::Demo:
+        return runApplication(argc, argv, request.path);
+    default:
+        return runCommand(argc, argv, request);
+    }
 }

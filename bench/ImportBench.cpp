@@ -1,4 +1,4 @@
-// The import of a 10,000-line headings file, one commit retaining per line, with the
+// The import of a 10,000-line headings file, one commit per line, with the
 // database's forced writes on (every commit waits for the disk) and off.
 #include "config/AdminAccount.h"
 #include "db/Database.h"

@@ -53,6 +53,7 @@ void TDMMain::LeeConfiguracion() {
         PideUbicacion();
         return;
     }
+    leidaDeAjustes_ = true;
     Servidor = ini.readString(kSection, QStringLiteral("Servidor"));
     Protocolo = ini.readString(kSection, QStringLiteral("Protocolo"));
     DirectorioDeposito = ini.readString(kSection, QStringLiteral("Deposito"));
@@ -73,8 +74,11 @@ void TDMMain::PideUbicacion() {
     config::DatabaseLocation location;
     location.databaseName =
         QDir::toNativeSeparators(QDir::currentPath() + QStringLiteral("/Tribra18.gdb"));
-    if (!prompts_.askDatabaseLocation(location))
-        return;
+    if (prompts_.askDatabaseLocation(location))
+        aplicaUbicacion(location);
+}
+
+void TDMMain::aplicaUbicacion(const config::DatabaseLocation& location) {
     BaseDeDatos = location.databaseName;
     Servidor = location.remote ? location.server : QStringLiteral("LOCAL");
     Protocolo = location.remote ? location.protocol : QString();
@@ -85,6 +89,16 @@ QString TDMMain::CadenaConexion() const {
 }
 
 void TDMMain::ConectaBaseDatos() {
+    if (!abreBaseDatos()) {
+        prompts_.error(QStringLiteral("Imposible abrir ") + CadenaConexion() + motivoSinConexion());
+        terminating_ = !(leidaDeAjustes_ && CadenaConexion().isEmpty() && corrigeUbicacion());
+    }
+    GrabaConfiguracion();
+    if (!terminating_ && config::UpdateScript(kUpdateScript).exists())
+        ActualizaBaseDatos();
+}
+
+bool TDMMain::abreBaseDatos() {
     const QString name = CadenaConexion();
     Database.setDatabaseName(name);
     try {
@@ -94,15 +108,46 @@ void TDMMain::ConectaBaseDatos() {
                 schema::createSystemDatabase(name, config::adminParams());
             Database.open();
         }
-        if (!TLocal.active())
-            TLocal.start();
+        // TLocal is not started here: its statements start it and end it with a commit, so
+        // that no transaction stays open all day and holds the server's garbage collection.
+        return true;
     } catch (const tributra::Error&) {
-        prompts_.error(QStringLiteral("Imposible abrir ") + name);
-        terminating_ = true;
+        return false;
     }
-    GrabaConfiguracion();
-    if (!terminating_ && config::UpdateScript(kUpdateScript).exists())
-        ActualizaBaseDatos();
+}
+
+// Without a connection string there is nothing to open: say which settings led there.
+QString TDMMain::motivoSinConexion() const {
+    if (!CadenaConexion().isEmpty())
+        return {};
+    const QString ajustes = QDir::toNativeSeparators(settingsFile());
+    if (BaseDeDatos.isEmpty())
+        return QStringLiteral("\nNo consta la ubicación de la base de datos en %1. Para "
+                              "elegirla, inicie la aplicación una vez (tributra); para probar, "
+                              "cree una oficina de demostración (tributra --demo CARPETA).")
+            .arg(ajustes);
+    return QStringLiteral("\nLos ajustes de %1 no dan una conexión: BaseDeDatos=%2, "
+                          "Servidor=%3, Protocolo=%4. Servidor es LOCAL para una base de datos "
+                          "de este puesto, o el nombre del servidor con Protocolo TCP, NETBEUI "
+                          "o SPX.")
+        .arg(ajustes, BaseDeDatos, Servidor, Protocolo);
+}
+
+// The location dialog, starting from the settings read; they are kept unless the location
+// chosen opens.
+bool TDMMain::corrigeUbicacion() {
+    const QString base = BaseDeDatos, servidor = Servidor, protocolo = Protocolo;
+    config::DatabaseLocation location{BaseDeDatos, Servidor != u"LOCAL", Servidor, Protocolo, {}};
+    if (!prompts_.askDatabaseLocation(location))
+        return false;
+    aplicaUbicacion(location);
+    if (abreBaseDatos())
+        return true;
+    prompts_.error(QStringLiteral("Imposible abrir ") + CadenaConexion() + motivoSinConexion());
+    BaseDeDatos = base;
+    Servidor = servidor;
+    Protocolo = protocolo;
+    return false;
 }
 
 // A local database that is not there yet is made from the schema, when the user wants it.
@@ -165,7 +210,7 @@ bool TDMMain::AbreContabilidad(int contribuyente) {
     QGen.execute();
     const QString fichero = QGen.eof() ? QString() : QGen.field(0).asString().trimmed();
     QGen.close();
-    TLocal.commitRetaining();
+    TLocal.commit();
     if (fichero.isEmpty()) // a blank name, as a cleared box leaves it, is no database either
         return false;
     try {
@@ -196,7 +241,7 @@ QString TDMMain::identificacion(int contribuyente, const std::vector<std::pair<Q
     for (int i = 0; found && i < int(columnas.size()); ++i)
         block += UUtiles::RellenaDerecha(QGen.field(i).asString(), columnas[size_t(i)].second);
     QGen.close();
-    TLocal.commitRetaining();
+    TLocal.commit();
     if (!found)
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
     return block;

@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+namespace config {
+struct DatabaseLocation;
+}
 namespace framework {
 class Prompts;
 }
@@ -23,7 +26,7 @@ class Program;
 class TDMMain {
 public:
     explicit TDMMain(framework::Prompts& prompts);
-    // Closes the system's database, committing what its transaction still holds.
+    // Closes the system's database; what nobody committed is rolled back.
     ~TDMMain();
     TDMMain(const TDMMain&) = delete;
     TDMMain& operator=(const TDMMain&) = delete;
@@ -68,6 +71,10 @@ private:
     void FormatosRegionales();
     void ConectaBaseDatos();
     void PideUbicacion();
+    void aplicaUbicacion(const config::DatabaseLocation& location);
+    bool abreBaseDatos();
+    QString motivoSinConexion() const;
+    bool corrigeUbicacion();
     void ActualizaBaseDatos();
     bool offerToCreate();
     QString identificacion(int contribuyente, const std::vector<std::pair<QString, int>>& columnas);
@@ -76,4 +83,5 @@ private:
     framework::Prompts& prompts_;
     QString directorioTrabajo_;
     bool terminating_ = false;
+    bool leidaDeAjustes_ = false; // the location came from the settings file, not the dialog
 };

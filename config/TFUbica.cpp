@@ -98,6 +98,11 @@ TFUbica::TFUbica(config::DatabaseLocation& location, QWidget* parent)
     connect(Password, &QLineEdit::textChanged, this,
             [this](const QString& v) { updateParam(QStringLiteral("password"), v); });
     LocalRemoteClick();
+    // Settings being corrected start as they were read.
+    if (location.remote) {
+        RemoteRbtn->setChecked(true);
+        ServerName->setText(location.server);
+    }
 }
 
 void TFUbica::showEvent(QShowEvent* event) {

@@ -44,6 +44,16 @@ void addParams(client::Status* st, IXpbBuilder* dpb, const QStringList& lines) {
     dpb->insertInt(st, isc_dpb_sql_dialect, kDialect);
 }
 
+void (*afterAttach)() = nullptr;
+
+// Runs the hook on the way out of a call into the client, however it went.
+struct AfterAttach {
+    ~AfterAttach() {
+        if (afterAttach)
+            afterAttach();
+    }
+};
+
 } // namespace
 
 Database::~Database() {
@@ -60,6 +70,7 @@ void Database::open() {
     if (attachment_)
         return;
     const QByteArray name = util::toWin1252(name_);
+    const AfterAttach after;
     attachment_ = client::call([&](client::Status* st) {
         Builder dpb{client::util()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0)};
         addParams(st, dpb.xpb, params_);
@@ -75,9 +86,10 @@ void Database::open() {
 void Database::close() {
     if (!attachment_)
         return;
+    // Work nobody committed is undone, never committed behind the user's back.
     for (Transaction* t : transactions_)
         if (t->active())
-            t->commit();
+            t->rollback();
     client::call([&](client::Status* st) { attachment_->detach(st); });
     attachment_ = nullptr;
 }
@@ -95,6 +107,7 @@ bool Database::answers() const {
 
 void Database::create(const QString& name, const QStringList& params, int pageSize) {
     const QByteArray path = util::toWin1252(name);
+    const AfterAttach after;
     client::call([&](client::Status* st) {
         Builder dpb{client::util()->getXpbBuilder(st, IXpbBuilder::DPB, nullptr, 0)};
         addParams(st, dpb.xpb, params);
@@ -114,6 +127,10 @@ void Database::shutdownClient() {
         provider->shutdown(st, 0, fb_shutrsn_app_stopped);
         provider->release();
     });
+}
+
+void Database::setAfterAttach(void (*hook)()) {
+    afterAttach = hook;
 }
 
 Firebird::IAttachment* Database::attachment() const {

@@ -30,7 +30,8 @@ public:
     const QStringList& params() const { return params_; }
 
     void open();
-    // Ends every active transaction of the connection with a commit, then detaches.
+    // Rolls back every active transaction of the connection, then detaches: what should
+    // last was committed by whoever wrote it.
     void close();
     bool connected() const { return attachment_ != nullptr; }
     // False when the connection was open but the server no longer answers.
@@ -41,6 +42,10 @@ public:
     // Stops the client and the embedded engine, so that their threads end before the
     // process does; connections still open are cut.
     static void shutdownClient();
+    // Runs after every attachment and creation, whether it worked or not: the client
+    // installs its own SIGINT and SIGTERM handlers at its first one, and a program that
+    // owns those signals takes them back here.
+    static void setAfterAttach(void (*afterAttach)());
 
     // For the rest of db/: the engine's handle and a count of reconnections, so that
     // statements prepared on an earlier connection prepare again.

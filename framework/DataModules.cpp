@@ -42,3 +42,10 @@ int DataModules::users(const TDMBase& module) const {
     const auto it = entryOf(modules_, module);
     return it == modules_.end() ? 0 : it->second.users;
 }
+
+void DataModules::cancelaEdiciones() {
+    for (auto& [type, entry] : modules_)
+        for (db::DataSet* ds : entry.module->dataSets())
+            if (ds->editing())
+                ds->cancel();
+}

@@ -35,6 +35,10 @@ public:
 
     int users(const TDMBase& module) const;
 
+    // Every edit not posted is cancelled, without a question: the application is being
+    // ended from outside (a signal), and nothing unconfirmed may be stored.
+    void cancelaEdiciones();
+
 private:
     struct Entry {
         std::unique_ptr<TDMBase> module;

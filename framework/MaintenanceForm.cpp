@@ -10,6 +10,7 @@
 #include "framework/UserCommand.h"
 
 #include <QCloseEvent>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -40,7 +41,12 @@ MaintenanceForm::MaintenanceForm(FormManager& manager, TDMBase& module, QWidget*
     TSFicha->setObjectName(QStringLiteral("TSFicha"));
     PEMain = new QWidget;
     PEMain->setObjectName(QStringLiteral("PEMain"));
-    (new QVBoxLayout(TSFicha))->addWidget(PEMain);
+    // A card taller or wider than a laptop's screen scrolls instead of losing its last rows.
+    auto* card = new QScrollArea;
+    card->setWidget(PEMain);
+    card->setWidgetResizable(true);
+    card->setFrameShape(QFrame::NoFrame);
+    (new QVBoxLayout(TSFicha))->addWidget(card);
     PageControl1->addTab(TSFicha, QStringLiteral("&Ficha"));
 
     Keys1 = new TKeys(this);
@@ -59,6 +65,7 @@ MaintenanceForm::MaintenanceForm(FormManager& manager, TDMBase& module, QWidget*
 
     NavMain->EditControl = CEMain;
     NavMain->setDataSource(&module.DSQMaestro);
+    NavMain->setRecordName(module.nombreRegistro());
     NavMain->setPopupMenu(CEMainPMEdit);
     CEMain->MuestraFicha();
 
@@ -73,7 +80,7 @@ framework::Prompts& MaintenanceForm::prompts() const {
 }
 
 bool MaintenanceForm::run(const std::function<void()>& command) {
-    return framework::runCommand(prompts(), command);
+    return framework::runCommand(prompts(), command, module_.nombreRegistro());
 }
 
 void MaintenanceForm::contextMenuEvent(QContextMenuEvent* event) {

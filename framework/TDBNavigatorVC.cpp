@@ -97,7 +97,7 @@ void TDBNavigatorVC::setPopupMenu(QMenu* menu) {
 }
 
 void TDBNavigatorVC::click(Button b) {
-    framework::runCommand(prompts_, [&] { BtnClick(b); });
+    framework::runCommand(prompts_, [&] { BtnClick(b); }, recordName_);
 }
 
 void TDBNavigatorVC::BtnClick(Button b) {

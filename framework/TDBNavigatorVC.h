@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/RecordName.h"
+
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -32,6 +34,8 @@ public:
     explicit TDBNavigatorVC(framework::Prompts& prompts, QWidget* parent = nullptr);
 
     void setDataSource(db::DataSet* dataSet);
+    // How the database's errors of a post or delete name the record.
+    void setRecordName(const framework::RecordName& name) { recordName_ = name; }
     db::DataSet* dataSource() const { return dataSet_; }
     void setVisibleButtons(const QList<Button>& visible);
     // One hint per button; an empty one keeps the default.
@@ -75,6 +79,7 @@ private:
     void click(Button b);
 
     framework::Prompts& prompts_;
+    framework::RecordName recordName_;
     db::DataSet* dataSet_ = nullptr;
     std::array<QToolButton*, kButtons> buttons_{};
     QPointer<QMenu> menu_;

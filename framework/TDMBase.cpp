@@ -39,6 +39,16 @@ TDMBase::TDMBase(TDMMain& main)
     addDataSet(xAgencia);
 }
 
+// What a dataset read stays in its rows: its transaction ends with the read, so that an
+// open form does not hold the server's garbage collection back.
+void TDMBase::addDataSet(db::DataSet& dataSet) {
+    dataSets_.push_back(&dataSet);
+    dataSet.afterOpen.add([](db::DataSet& ds) {
+        if (ds.transaction().active())
+            ds.transaction().commit();
+    });
+}
+
 void TDMBase::DataModuleCreate() {
     selectInicial_ = QMaestro.selectSql();
     if (!QDir::setCurrent(DMMain.DirectorioTrabajo()))
@@ -50,8 +60,11 @@ void TDMBase::DataModuleCreate() {
     QMaestro.open();
 }
 
+// A hard commit: every dataset keeps the rows it read, so no context is lost, and a
+// transaction kept open all day would hold the server's garbage collection back.
 void TDMBase::QMaestroAfterPost(db::DataSet& dataSet) {
-    dataSet.transaction().commitRetaining();
+    if (dataSet.transaction().active())
+        dataSet.transaction().commit();
 }
 
 void TDMBase::setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
@@ -117,7 +130,7 @@ void TDMBase::CompruebaClave(db::Field& field, const QString& tabla) {
     QGen.execute();
     const bool exists = !QGen.eof();
     QGen.close();
-    QGen.transaction().commitRetaining();
+    QGen.transaction().commit();
     if (exists)
         throw tributra::Error(QStringLiteral("Clave existente, no se puede duplicar."));
 }
@@ -146,7 +159,7 @@ int TDMBase::EmpresaContable(int ejercicio) {
     xEmpresa.execute();
     const int empresa = xEmpresa.eof() ? 0 : xEmpresa.field(QStringLiteral("EMPRESA")).asInteger();
     xEmpresa.close();
-    xEmpresa.transaction().commitRetaining();
+    xEmpresa.transaction().commit();
     return empresa;
 }
 
@@ -164,6 +177,8 @@ void TDMBase::CopiaFichero(const QString& nombre) {
          nombre, QStringLiteral("Fichero TXT (*.txt)|*.txt"), QStringLiteral("txt")});
     if (target.isEmpty())
         return;
-    if (!platform::replaceFile(QDir(DMMain.DirectorioTrabajo()).filePath(nombre), target))
-        prompts.information(QStringLiteral("No se puede guardar el fichero"));
+    const QString fallo =
+        platform::replaceFile(QDir(DMMain.DirectorioTrabajo()).filePath(nombre), target);
+    if (!fallo.isEmpty())
+        prompts.information(QStringLiteral("No se puede guardar el fichero\n") + fallo);
 }

@@ -3,6 +3,7 @@
 #include "db/DataSet.h"
 #include "db/Statement.h"
 #include "db/Transaction.h"
+#include "framework/RecordName.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,8 @@ public:
     TDMBase& operator=(const TDMBase&) = delete;
 
     void DataModuleCreate();
+    // How the messages about the master's record name it.
+    virtual framework::RecordName nombreRegistro() const { return {}; }
 
     void FiltraMaestro(const QString& texto, const QString& campoNumerico,
                        const QString& campoTexto, const QString& orden);
@@ -56,9 +59,9 @@ protected:
     enum class KeyUpdate { Kept, Written };
     void setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
                      KeyUpdate keyUpdate);
-    // Derived modules list their own datasets, so that leaving the last form asks
-    // about their edits too.
-    void addDataSet(db::DataSet& dataSet) { dataSets_.push_back(&dataSet); }
+    // Derived modules list their own datasets, so that leaving the last form asks about
+    // their edits too, and so that their reads end their transaction.
+    void addDataSet(db::DataSet& dataSet);
 
 private:
     QString selectInicial_;

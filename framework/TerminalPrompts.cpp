@@ -50,7 +50,7 @@ void TerminalPrompts::showErrors(const QString& text) {
 
 bool TerminalPrompts::askDatabaseLocation(config::DatabaseLocation&) {
     unanswered(QStringLiteral(
-                   "No consta la ubicación de la base de datos: ábrala una vez con la aplicación"),
+                   "La ubicación de la base de datos se elige en la aplicación"),
                QStringLiteral("Cancelar"));
     return false;
 }

@@ -4,8 +4,9 @@
 
 namespace platform {
 
-// Copies source over target. The copy is made beside the target and renamed into place,
-// so a failed copy never costs the file that was there. False when it failed.
-bool replaceFile(const QString& source, const QString& target);
+// Copies source over target. The copy is written beside the target and renamed over it in
+// one step, so the target is never missing and a failure leaves it as it was. Empty when it
+// worked, otherwise why it failed.
+[[nodiscard]] QString replaceFile(const QString& source, const QString& target);
 
 } // namespace platform

@@ -82,5 +82,5 @@ void ImportaContribuyentes::ImportaContribuyente() {
             QDestino.setParam(columna, valor.asString());
     }
     QDestino.execute();
-    main_.TLocal.commitRetaining();
+    main_.TLocal.commit();
 }

@@ -73,7 +73,7 @@ bool ReferenceImport::importFile(ReferenceFile file, const QString& path,
         for (const auto& [name, value] : line->params)
             statement->setParam(name, value);
         statement->execute();
-        transaction_.commitRetaining();
+        transaction_.commit();
     }
     return true;
 }

@@ -47,7 +47,7 @@ void TDMContribuyentes::QMaestroBeforePost() {
     QGen.execute();
     const int siguiente = QGen.field(QStringLiteral("NUMERO")).asInteger();
     QGen.close();
-    QGen.transaction().commitRetaining();
+    QGen.transaction().commit();
     numero.setAsInteger(siguiente);
 }
 

@@ -2,34 +2,64 @@
 
 #include "config/TDMMain.h"
 #include "framework/Prompts.h"
+#include "framework/UserMessage.h"
+#include "platform/TerminationSignals.h"
 #include "returns/ReturnModels.h"
 #include "util/Error.h"
+#include "util/UsageError.h"
+
+#include <QCommandLineParser>
 
 #include <memory>
 
-std::optional<FileCommand> FileCommand::parse(const QStringList& arguments) {
-    if (arguments.isEmpty() || !returns::findModel(arguments[0]))
-        return std::nullopt;
+namespace {
+
+// Every option at most once: a second value would silently win.
+void atMostOnce(const QCommandLineParser& parser) {
+    const QStringList names = parser.optionNames();
+    for (const QString& name : names)
+        if (names.count(name) > 1)
+            throw tributra::UsageError(QStringLiteral("--%1 aparece más de una vez").arg(name));
+}
+
+QString required(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option))
+        throw tributra::UsageError(QStringLiteral("Falta --%1").arg(option.names().constFirst()));
+    return parser.value(option);
+}
+
+} // namespace
+
+FileCommand FileCommand::parse(const QStringList& arguments) {
+    const QCommandLineOption contribuyente(QStringLiteral("contribuyente"), QString(),
+                                           QStringLiteral("NUMERO"));
+    const QCommandLineOption periodo(QStringLiteral("periodo"), QString(),
+                                     QStringLiteral("PERIODO"));
+    const QCommandLineOption captura(QStringLiteral("captura"));
+    QCommandLineParser parser;
+    parser.addOptions({contribuyente, periodo, captura});
+    if (!parser.parse(QStringList{QStringLiteral("fichero")} + arguments))
+        throw tributra::UsageError::from(parser);
+
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty())
+        throw tributra::UsageError(QStringLiteral("Falta el modelo de fichero"));
+    if (rest.size() > 1)
+        throw tributra::UsageError(QStringLiteral("Argumento de más: %1").arg(rest[1]));
+    if (!returns::findModel(rest[0]))
+        throw tributra::UsageError(QStringLiteral("Modelo desconocido: %1").arg(rest[0]));
+    atMostOnce(parser);
+
     FileCommand command;
-    command.modelo = arguments[0];
-    bool hasTaxpayer = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        const bool valued = i + 1 < arguments.size();
-        if (a == u"--captura" && !command.captura) {
-            command.captura = true;
-        } else if (a == u"--contribuyente" && valued && !hasTaxpayer) {
-            command.contribuyente = arguments[++i].toInt(&hasTaxpayer);
-            if (!hasTaxpayer)
-                return std::nullopt;
-        } else if (a == u"--periodo" && valued && command.periodo.isEmpty()) {
-            command.periodo = arguments[++i].toUpper();
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!hasTaxpayer || command.periodo.isEmpty())
-        return std::nullopt;
+    command.modelo = rest[0];
+    const QString numero = required(parser, contribuyente);
+    bool isNumber = false;
+    command.contribuyente = numero.toInt(&isNumber);
+    if (!isNumber)
+        throw tributra::UsageError(
+            QStringLiteral("--contribuyente %1: no es un número de contribuyente").arg(numero));
+    command.periodo = required(parser, periodo).toUpper();
+    command.captura = parser.isSet(captura);
     return command;
 }
 
@@ -49,12 +79,16 @@ QString FileCommand::usage() {
 int FileCommand::run(TDMMain& main) const {
     if (main.terminating()) // the database did not open: the user was told
         return 1;
+    std::unique_ptr<PeriodicReturn> module;
     try {
-        const std::unique_ptr<PeriodicReturn> module = returns::findModel(modelo)->crea(main);
+        platform::TerminationSignals::stopIfReceived();
+        module = returns::findModel(modelo)->crea(main);
+        module->setEntrePasos(&platform::TerminationSignals::stopIfReceived);
         module->DataModuleCreate();
         return module->GeneraFicheroDe(contribuyente, periodo, captura) ? 0 : 1;
     } catch (const tributra::Error& e) { // the database's errors too
-        main.prompts().error(e.message());
+        main.prompts().error(module ? framework::userMessage(e, module->nombreRegistro())
+                                    : e.message());
     }
     return 1;
 }

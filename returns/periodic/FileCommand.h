@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class TDMMain;
 
 // The telematic file of one return without a window, for the adviser who files a quarter
@@ -16,9 +14,12 @@ struct FileCommand {
     QString periodo;
     bool captura = false;
 
-    // The arguments after "fichero"; nothing when they do not make a command.
-    static std::optional<FileCommand> parse(const QStringList& arguments);
+    // The arguments after "fichero". An argument it cannot take is a tributra::UsageError
+    // that names it.
+    static FileCommand parse(const QStringList& arguments);
     static QString usage();
-    // 0 when the print file was written; 1 when not, the user told why.
+    // 0 when the print file was written; 1 when not, the user told why. A signal (SIGINT,
+    // SIGTERM) stops it between two steps with platform::TerminationSignals::Interrupted:
+    // the record is posted whole or not at all, and no file is left half-written.
     int run(TDMMain& main) const;
 };

@@ -5,6 +5,7 @@
 #include "db/Error.h"
 #include "framework/Prompts.h"
 #include "platform/FileCopy.h"
+#include "platform/SafeFileName.h"
 #include "platform/WindowsPaths.h"
 #include "returns/LayoutWriter.h"
 #include "returns/periodic/TelematicFile.h"
@@ -128,7 +129,7 @@ bool PeriodicReturn::leeContribuyente(const QString& sql,
     if (found)
         copia(QGen);
     QGen.close();
-    QGen.transaction().commitRetaining();
+    QGen.transaction().commit();
     return found;
 }
 
@@ -208,9 +209,10 @@ QString PeriodicReturn::directorioDestino() const {
 QString PeriodicReturn::nombreCopia() {
     xContribuyente.close();
     xContribuyente.open();
-    return QStringLiteral("%1_%2%3.%4")
-        .arg(xContribuyente.field(QStringLiteral("APELLIDOS")).asString().trimmed(),
-             campo(kPeriodo).asString(), model_.sufijoPeriodo, model_.modelo);
+    return platform::safeFileName(
+        QStringLiteral("%1_%2%3.%4")
+            .arg(xContribuyente.field(QStringLiteral("APELLIDOS")).asString().trimmed(),
+                 campo(kPeriodo).asString(), model_.sufijoPeriodo, model_.modelo));
 }
 
 bool PeriodicReturn::GrabaDeclaracion() {
@@ -227,9 +229,10 @@ bool PeriodicReturn::GrabaDeclaracion() {
     const QString destino = directorioDestino();
     QDir().mkdir(destino); // only the last level: the agency's own folder must be there
     copia_ = QDir(destino).filePath(nombreCopia());
-    if (!platform::replaceFile(impresion, copia_))
+    const QString fallo = platform::replaceFile(impresion, copia_);
+    if (!fallo.isEmpty())
         prompts.information(QStringLiteral("No se ha podido copiar el archivo en :") +
-                            QDir::toNativeSeparators(destino));
+                            QDir::toNativeSeparators(destino) + u'\n' + fallo);
     return true;
 }
 
@@ -255,6 +258,7 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
     if (xContribuyente.isEmpty())
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
     campo(kPeriodo).setAsString(periodo);
+    entrePasos();
     if (captura && !CapturaContabilidad()) {
         QMaestro.cancel();
         throw tributra::Error(
@@ -262,6 +266,20 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
                            "contable o no se ha podido abrir")
                 .arg(contribuyente));
     }
+    entrePasos();
     QMaestro.post();
+    entrePasos();
     return GeneraFichero();
+}
+
+void PeriodicReturn::entrePasos() {
+    if (!entrePasos_)
+        return;
+    try {
+        entrePasos_();
+    } catch (...) {
+        if (QMaestro.editing())
+            QMaestro.cancel();
+        throw;
+    }
 }

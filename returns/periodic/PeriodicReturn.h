@@ -67,13 +67,20 @@ public:
     // captured when asked, posted, and its file written. A capture asked for and not
     // made is an error: nothing is posted and no file written.
     bool GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura);
+    // Runs between the steps of GeneraFicheroDe (record chosen, captured, posted); a run from
+    // the command line stops there when it is told to end.
+    void setEntrePasos(std::function<void()> entrePasos) { entrePasos_ = std::move(entrePasos); }
+    framework::RecordName nombreRegistro() const override {
+        return {QStringLiteral("esta declaración"), QStringLiteral("abrirla")};
+    }
 
     // "mod111.txt", in the working directory.
     QString ficheroImpresion() const;
     QString rutaImpresion() const;
     // "c:\aeat\111_2018", as a path of this machine.
     QString directorioDestino() const;
-    // The name of the copy: trimmed surname, "_", the period and its suffix, "." and the model.
+    // The name of the copy: trimmed surname, "_", the period and its suffix, "." and the model,
+    // made safe as a file name: a surname may hold a slash ("PEREZ S/A") or dots.
     QString nombreCopia();
 
     db::DataSet xContribuyente;
@@ -93,6 +100,8 @@ protected:
 
 private:
     void QMaestroBeforePost();
+    // Between two steps: an edit not posted yet is cancelled when the run stops there.
+    void entrePasos();
     // A field of the record, else of the taxpayer's identification: what a page row reads.
     db::Value valorFichero(const QString& nombre);
 
@@ -101,4 +110,5 @@ private:
     std::optional<int> contribuyente_;
     QString periodo_;
     QString copia_; // the last file copied into the agency's directory
+    std::function<void()> entrePasos_;
 };

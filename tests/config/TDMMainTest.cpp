@@ -49,7 +49,7 @@ TEST_F(TDMMainTest, FirstStartAsksTheLocationAndCreatesTheDatabase) {
     TDMMain dm(prompts);
     EXPECT_FALSE(dm.terminating());
     EXPECT_TRUE(dm.Database.connected());
-    EXPECT_TRUE(dm.TLocal.active());
+    EXPECT_FALSE(dm.TLocal.active()) << "started by its statements, never left open all day";
     EXPECT_EQ(
         prompts.log().last(),
         QStringLiteral("question Confirmación...: La base de datos %1 no existe. ¿Desea crearla?")
@@ -59,33 +59,76 @@ TEST_F(TDMMainTest, FirstStartAsksTheLocationAndCreatesTheDatabase) {
     EXPECT_EQ(dm.DirectorioTrabajo(), work.path());
 }
 
-TEST_F(TDMMainTest, ALocationThatDoesNotOpenIsReportedAndKept) {
+// Settings whose server and protocol give no connection string: the message names the
+// file and what it read, and the location dialog, started from them, may correct them.
+TEST_F(TDMMainTest, SettingsThatLeadNowhereAreNamedAndKeptWhenNotCorrected) {
     struct Case {
         const char* name;
         QString servidor;
         QString protocolo;
-        QString expectedMessage;
     };
     const QString base = work.file("Tribra18.gdb");
     const Case cases[] = {
-        {"no server", QString(), QString(), QStringLiteral("error: Imposible abrir ")},
-        {"lower-case protocol", QStringLiteral("srv"), QStringLiteral("tcp"),
-         QStringLiteral("error: Imposible abrir ")},
-        {"unknown protocol", QStringLiteral("srv"), QStringLiteral("IPX"),
-         QStringLiteral("error: Imposible abrir ")},
+        {"no server", QString(), QString()},
+        {"lower-case protocol", QStringLiteral("srv"), QStringLiteral("tcp")},
+        {"unknown protocol", QStringLiteral("srv"), QStringLiteral("IPX")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(windows.file("Tribra18.ini"));
         setSettings({{"BaseDeDatos", base}, {"Servidor", c.servidor}, {"Protocolo", c.protocolo}});
         FakePrompts quiet;
+        quiet.answerLocation([&](config::DatabaseLocation& l) {
+            EXPECT_EQ(l.databaseName, base);
+            EXPECT_EQ(l.server, c.servidor);
+            return false;
+        });
         TDMMain dm(quiet);
         EXPECT_TRUE(dm.terminating());
-        EXPECT_EQ(quiet.log(), QStringList{c.expectedMessage}) << "one message, nothing else";
+        ASSERT_EQ(quiet.log().size(), 2);
+        EXPECT_EQ(quiet.log()[0],
+                  QStringLiteral("error: Imposible abrir \nLos ajustes de %1 no dan una conexión: "
+                                 "BaseDeDatos=%2, Servidor=%3, Protocolo=%4. Servidor es LOCAL "
+                                 "para una base de datos de este puesto, o el nombre del servidor "
+                                 "con Protocolo TCP, NETBEUI o SPX.")
+                      .arg(QDir::toNativeSeparators(windows.file("Tribra18.ini")), base,
+                           c.servidor, c.protocolo));
+        EXPECT_EQ(quiet.log()[1], QStringLiteral("location"));
         EXPECT_EQ(settings(QStringLiteral("BaseDeDatos")), base) << "the failed location is kept";
         EXPECT_EQ(settings(QStringLiteral("Servidor")), c.servidor);
         EXPECT_EQ(settings(QStringLiteral("Protocolo")), c.protocolo);
     }
+}
+
+TEST_F(TDMMainTest, CorrectedSettingsAreWrittenOnlyOnceTheirDatabaseOpens) {
+    TestDatabase existing(work);
+    existing.database().close();
+    setSettings({{"BaseDeDatos", existing.path()}, {"Servidor", QStringLiteral("srv")},
+                 {"Protocolo", QStringLiteral("tcp")}});
+    prompts.answerLocation([&](config::DatabaseLocation& l) {
+        l.databaseName = work.file("no-existe/Tribra18.gdb");
+        l.remote = false;
+        return true;
+    });
+    prompts.answer(false); // not to creating it there
+    {
+        TDMMain dm(prompts);
+        EXPECT_TRUE(dm.terminating());
+        EXPECT_EQ(prompts.log().last(),
+                  QStringLiteral("error: Imposible abrir ") + work.file("no-existe/Tribra18.gdb"));
+        EXPECT_EQ(settings(QStringLiteral("Servidor")), QStringLiteral("srv")) << "kept";
+        EXPECT_EQ(settings(QStringLiteral("BaseDeDatos")), existing.path());
+    }
+    prompts.answerLocation([&](config::DatabaseLocation& l) {
+        l.remote = false;
+        return true;
+    });
+    TDMMain dm(prompts);
+    EXPECT_FALSE(dm.terminating());
+    EXPECT_TRUE(dm.Database.connected());
+    EXPECT_EQ(settings(QStringLiteral("BaseDeDatos")), existing.path());
+    EXPECT_EQ(settings(QStringLiteral("Servidor")), QStringLiteral("LOCAL"));
+    EXPECT_EQ(settings(QStringLiteral("Protocolo")), QString());
 }
 
 TEST_F(TDMMainTest, NoToCreatingTheDatabaseEndsTheStart) {
@@ -102,7 +145,13 @@ TEST_F(TDMMainTest, ACancelledLocationDialogFailsToOpen) {
     prompts.answerLocation([](config::DatabaseLocation&) { return false; });
     TDMMain dm(prompts);
     EXPECT_TRUE(dm.terminating());
-    EXPECT_EQ(prompts.log(), (QStringList{"location", "error: Imposible abrir "}));
+    EXPECT_EQ(prompts.log(),
+              (QStringList{"location",
+                           QStringLiteral("error: Imposible abrir \nNo consta la ubicación de la "
+                                          "base de datos en %1. Para elegirla, inicie la "
+                                          "aplicación una vez (tributra); para probar, cree una "
+                                          "oficina de demostración (tributra --demo CARPETA).")
+                               .arg(QDir::toNativeSeparators(windows.file("Tribra18.ini")))}));
 }
 
 TEST_F(TDMMainTest, AnExistingDatabaseOpensWithoutQuestionsAndTheFormatsAreSpanish) {

@@ -149,6 +149,29 @@ TEST_F(StatementTest, BadInputIsAnErrorWithTheEnginesText) {
     }
 }
 
+// The connection speaks Windows-1252, so the engine's texts come in it too, whatever the
+// workstation's own code page.
+TEST_F(StatementTest, AnExceptionsSpanishTextReadsAsItWasWritten) {
+    db::Statement ddl(database, transaction);
+    ddl.setSql(QStringLiteral("create exception E_PRUEBA 'Año 2018: falta el importe en €'"));
+    ddl.execute();
+    transaction.commit();
+    for (const auto& [sql, text] :
+         {std::pair{"execute block as begin exception E_PRUEBA; end",
+                    "Año 2018: falta el importe en €"},
+          std::pair{"execute block as begin exception E_PRUEBA 'Señor: 1.000 € de más'; end",
+                    "Señor: 1.000 € de más"}}) {
+        db::Statement raise(database, transaction);
+        raise.setSql(QString::fromUtf8(sql));
+        try {
+            raise.execute();
+            ADD_FAILURE() << "no exception";
+        } catch (const db::Error& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(text))) << e.text().toStdString();
+        }
+    }
+}
+
 TEST_F(StatementTest, ADatabaseThatDoesNotOpenSaysWhy) {
     db::Database missing;
     missing.setDatabaseName(dir.file(QStringLiteral("no/such.fdb")));
@@ -169,6 +192,23 @@ TEST_F(StatementTest, RollbackRetainingUndoesAndKeepsTheTransaction) {
     transaction.rollbackRetaining();
     EXPECT_TRUE(transaction.active());
     EXPECT_EQ(count(QStringLiteral("1=1")), 3);
+}
+
+TEST_F(StatementTest, ClosingTheConnectionUndoesWhatNobodyCommitted) {
+    db::Statement ins(database, transaction);
+    ins.setSql(QStringLiteral("insert into T_MAESTRO values (4, 'Cuatro')"));
+    ins.execute();
+    db::Transaction other(database);
+    db::Statement del(database, other);
+    del.setSql(QStringLiteral("delete from T_MAESTRO where CODIGO = 1"));
+    del.execute();
+    database.close();
+    EXPECT_FALSE(transaction.active());
+    EXPECT_FALSE(other.active());
+
+    database.open();
+    EXPECT_EQ(count(QStringLiteral("1=1")), 3);
+    EXPECT_EQ(count(QStringLiteral("CODIGO = 1")), 1);
 }
 
 TEST_F(StatementTest, StatementsPrepareAgainAfterAReconnection) {

@@ -54,6 +54,20 @@ TEST_F(DataModulesTest, YesPostsTheEditWhenTheLastUserLeaves) {
     EXPECT_EQ(titleOf(1), QStringLiteral("CAMBIADO"));
 }
 
+// The application ended from outside: every edit goes without a question, so the forms then
+// close without asking either.
+TEST_F(DataModulesTest, AnEndFromOutsideCancelsEveryEditWithoutAsking) {
+    TDMPrueba& module = modules.CreaModuloDatos<TDMPrueba>();
+    ASSERT_TRUE(module.QMaestro.locate(QStringLiteral("CODIGO"), {1}));
+    module.QMaestro.edit();
+    module.QMaestro.field(QStringLiteral("TITULO")).setAsString(QStringLiteral("CAMBIADO"));
+    modules.cancelaEdiciones();
+    EXPECT_FALSE(module.QMaestro.editing());
+    modules.LiberaModuloDatos(module);
+    EXPECT_TRUE(test.prompts.log().isEmpty());
+    EXPECT_EQ(titleOf(1), QStringLiteral("GARCIA LOPEZ"));
+}
+
 TEST_F(DataModulesTest, NoCancelsTheEditWhenTheLastUserLeaves) {
     leaveWithAnEdit(false);
     EXPECT_EQ(titleOf(1), QStringLiteral("GARCIA LOPEZ"));

@@ -6,7 +6,11 @@
 #include "db/Error.h"
 #include "db/Statement.h"
 #include "db/Transaction.h"
+#include "schema/ScriptDatabase.h"
 #include "schema/ScriptRunner.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +89,56 @@ TEST_F(SystemDatabaseTest, AFailingStatementNamesTheScriptAndKeepsTheEnginesCode
     }
     EXPECT_EQ(single(QStringLiteral("select count(*) from T_A")).asInteger(), 0)
         << "what came before stays";
+}
+
+void writeScript(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// A script that fails half-way leaves no database behind, under its name or any other:
+// the next start must not open a half-built one as if it were whole.
+TEST(DatabaseFromScripts, AFailingScriptLeavesNoFileAndNamesScriptAndStatement) {
+    const TempDir scripts;
+    writeScript(scripts.file(QStringLiteral("10_tablas.sql")), "CREATE TABLE T_A (X INTEGER);\n");
+    writeScript(scripts.file(QStringLiteral("20_filas.sql")),
+                "INSERT INTO T_A VALUES (1);\nINSERT INTO T_NO_EXISTE VALUES (2);\n");
+    const TempDir target;
+    const QString path = target.file(QStringLiteral("Tribra18.gdb"));
+    try {
+        schema::createFromScripts(path, config::adminParams(), scripts.path());
+        FAIL() << "a failing script built a database";
+    } catch (const db::Error& e) {
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("20_filas.sql, sentencia 2")))
+            << e.text().toStdString();
+        EXPECT_EQ(e.sqlCode(), -204);
+    }
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+}
+
+TEST(DatabaseFromScripts, IsBuiltUnderItsNameOnlyWhenEveryScriptRan) {
+    const TempDir scripts;
+    writeScript(scripts.file(QStringLiteral("10_tablas.sql")), "CREATE TABLE T_A (X INTEGER);\n");
+    writeScript(scripts.file(QStringLiteral("20_filas.sql")), "INSERT INTO T_A VALUES (1);\n");
+    const TempDir target;
+    const QString path = target.file(QStringLiteral("Tribra18.gdb"));
+    // What a build killed half-way left beside it is no obstacle.
+    writeScript(path + QStringLiteral(".part"), "a medio hacer");
+    schema::createFromScripts(path, config::adminParams(), scripts.path());
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Tribra18.gdb")});
+
+    db::Database database;
+    database.setDatabaseName(path);
+    database.setParams(config::adminParams());
+    database.open();
+    db::Transaction t(database);
+    db::Statement q(database, t);
+    q.setSql(QStringLiteral("select count(*) from T_A"));
+    q.execute();
+    EXPECT_EQ(q.field(0).asInteger(), 1);
 }
 
 } // namespace
