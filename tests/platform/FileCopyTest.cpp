@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "platform/FileCopy.h"
 #include "QtPrinters.h"
 #include "TempDir.h"
@@ -12,17 +13,6 @@
 #endif
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class ReplaceFileTest : public ::testing::Test {
 protected:

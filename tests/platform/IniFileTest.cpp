@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "platform/IniFile.h"
 #include "QtPrinters.h"
 #include "TempDir.h"
@@ -7,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(IniFileRead, MissingFileReadsTheDefault) {
     TempDir t;
