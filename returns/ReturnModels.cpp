@@ -1,11 +1,12 @@
 #include "returns/ReturnModels.h"
 
 #include "returns/periodic/TDMM111.h"
+#include "returns/periodic/TDMM115.h"
 
 namespace returns {
 
 std::span<const PeriodicReturn::Model* const> models() {
-    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo};
+    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo, &TDMM115::kModelo};
     return all;
 }
 

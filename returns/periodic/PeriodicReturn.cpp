@@ -10,6 +10,7 @@
 #include "returns/LayoutWriter.h"
 #include "returns/periodic/TelematicFile.h"
 #include "util/Error.h"
+#include "util/UUtiles.h"
 #include "util/Win1252.h"
 
 #include <QDir>
@@ -189,6 +190,11 @@ db::Value PeriodicReturn::valorFichero(const QString& nombre) {
 }
 
 QString PeriodicReturn::Regla(const QString& nombre) {
+    // A negative declaration carries no account.
+    if (nombre == u"iban")
+        return campo(QStringLiteral("TIPO")).asString() == u"N"
+                   ? UUtiles::Espacios(34)
+                   : UUtiles::RellenaDerecha(campo(QStringLiteral("IBAN")).asString(), 34);
     throw tributra::Error(
         QStringLiteral("Modelo %1: no hay una regla %2").arg(model_.modelo, nombre));
 }

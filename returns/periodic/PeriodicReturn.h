@@ -90,7 +90,8 @@ protected:
     virtual void QMaestroNewRecord() = 0;
     virtual void DatosContribuyente() = 0;
     virtual void AsignaCasillas() = 0;
-    // What the rule of that name of the model's pages writes.
+    // What the rule of that name of the model's pages writes; "iban" is every model's:
+    // the account, or 34 blanks for a negative declaration.
     virtual QString Regla(const QString& nombre);
 
     db::Field& campo(const QString& name) { return QMaestro.field(name); }

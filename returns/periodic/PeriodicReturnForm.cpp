@@ -103,14 +103,39 @@ void PeriodicReturnForm::NavMainBeforeAction(TDBNavigatorVC::Button button) {
         PCModelo->setCurrentIndex(0);
 }
 
-QToolButton* PeriodicReturnForm::botonCaptura() {
-    auto* button = new QToolButton;
-    button->setObjectName(QStringLiteral("sbCapturaConta"));
-    button->setText(QStringLiteral("Contabili&dad"));
-    button->setToolTip(QStringLiteral("Captura datos desde contabilidad"));
-    connect(button, &QToolButton::clicked, this,
+void PeriodicReturnForm::filaCaptura(QVBoxLayout* layout) {
+    sbCapturaConta = new QToolButton;
+    sbCapturaConta->setObjectName(QStringLiteral("sbCapturaConta"));
+    sbCapturaConta->setText(QStringLiteral("Contabili&dad"));
+    sbCapturaConta->setToolTip(QStringLiteral("Captura datos desde contabilidad"));
+    connect(sbCapturaConta, &QToolButton::clicked, this,
             [this] { run([this] { dm().CapturaContabilidad(); }); });
-    return button;
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(sbCapturaConta);
+    layout->addLayout(row);
+}
+
+void PeriodicReturnForm::paginaOtrosDatos(const QString& grupo, const QString& importe,
+                                          const QString& casilla, const QStringList& tipos,
+                                          const QStringList& valores) {
+    auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Otros datos de la declaración")));
+    auto* ingreso = new QGroupBox(grupo);
+    auto* form = new QFormLayout(ingreso);
+    auto* pago = new DBEdit(dm().QMaestro, importe, prompts());
+    pago->setMaximumWidth(140);
+    auto* importeRow = new QHBoxLayout;
+    importeRow->addWidget(pago);
+    importeRow->addWidget(new QLabel(casilla));
+    importeRow->addStretch();
+    form->addRow(QStringLiteral("Importe del ingreso"), importeRow);
+    auto* iban = new DBEdit(dm().QMaestro, QStringLiteral("IBAN"), prompts());
+    iban->setMinimumWidth(300);
+    form->addRow(QStringLiteral("IBAN"), iban);
+    form->addRow(QStringLiteral("Seleccione el tipo de Declaración"),
+                 new TDBComboBoxVC(dm().QMaestro, QStringLiteral("TIPO"), prompts(), tipos, valores));
+    layout->addWidget(ingreso);
+    layout->addStretch();
 }
 
 QGroupBox* PeriodicReturnForm::grupoAgencia() {

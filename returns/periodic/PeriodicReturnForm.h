@@ -28,6 +28,7 @@ public:
 
     QToolButton* btTelematica;
     QToolButton* btVerFichero;
+    QToolButton* sbCapturaConta = nullptr;
     TDBEDITFIND* EContribuyente;
     QLineEdit* ETitulo;
     TDBComboBoxVC* DBComboBoxVC3; // the period
@@ -38,8 +39,13 @@ protected:
     QHBoxLayout* cabecera() const { return cabecera_; }
     // Under the head, above the pages.
     QVBoxLayout* ficha() const { return ficha_; }
-    // The button of the first page that captures from the accounting database.
-    QToolButton* botonCaptura();
+    // The button that captures from the accounting database, at the right of a row
+    // added to `layout`; it becomes sbCapturaConta.
+    void filaCaptura(QVBoxLayout* layout);
+    // The page "&Otros datos de la declaración": the payment group (its title, the field of
+    // the amount, the box it copies), the account, and the kinds of declaration.
+    void paginaOtrosDatos(const QString& grupo, const QString& importe, const QString& casilla,
+                          const QStringList& tipos, const QStringList& valores);
     // The taxpayer's tax office, read-only.
     QGroupBox* grupoAgencia();
     QWidget* pagina(const QString& title);

@@ -2,7 +2,6 @@
 
 #include "config/TDMMain.h"
 #include "util/Error.h"
-#include "util/UUtiles.h"
 
 #include <QDate>
 
@@ -164,10 +163,5 @@ QString TDMM111::Regla(const QString& nombre) {
     if (nombre == u"complementaria")
         return campo(QStringLiteral("C602")).asString().trimmed().isEmpty() ? QStringLiteral(" ")
                                                                              : QStringLiteral("X");
-    // A negative declaration carries no account.
-    if (nombre == u"iban")
-        return campo(QStringLiteral("TIPO")).asString() == u"N"
-                   ? UUtiles::Espacios(34)
-                   : UUtiles::RellenaDerecha(campo(QStringLiteral("IBAN")).asString(), 34);
     return PeriodicReturn::Regla(nombre);
 }

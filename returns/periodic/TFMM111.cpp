@@ -81,7 +81,12 @@ TFMM111::TFMM111(FormManager& manager)
 
     paginaLiquidacion();
     paginaBis();
-    paginaOtrosDatos();
+    paginaOtrosDatos(QStringLiteral("Ingreso (4)"), QStringLiteral("C401"),
+                     QStringLiteral("(Casilla 30)"),
+                     {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
+                      QStringLiteral("Negativa"), QStringLiteral("A deducir")},
+                     {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"),
+                      QStringLiteral("B")});
     muestraComplementaria();
 
     // Connected after the combo box's own handler, which has written the period by then: the
@@ -102,11 +107,7 @@ void TFMM111::paginaLiquidacion() {
             NavMain->EditaControl = box01;
         layout->addWidget(grid);
     }
-    sbCapturaConta = botonCaptura();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(sbCapturaConta);
-    layout->addLayout(buttons);
+    filaCaptura(layout);
     layout->addStretch();
 }
 
@@ -118,30 +119,6 @@ void TFMM111::paginaBis() {
             ECasilla29 = static_cast<DBEdit*>(box29);
         layout->addWidget(grid);
     }
-    layout->addStretch();
-}
-
-void TFMM111::paginaOtrosDatos() {
-    auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Otros datos de la declaración")));
-    auto* ingreso = new QGroupBox(QStringLiteral("Ingreso (4)"));
-    auto* form = new QFormLayout(ingreso);
-    auto* importe = new DBEdit(dm().QMaestro, QStringLiteral("C401"), prompts());
-    importe->setMaximumWidth(140);
-    auto* importeRow = new QHBoxLayout;
-    importeRow->addWidget(importe);
-    importeRow->addWidget(new QLabel(QStringLiteral("(Casilla 30)")));
-    importeRow->addStretch();
-    form->addRow(QStringLiteral("Importe del ingreso"), importeRow);
-    auto* iban = new DBEdit(dm().QMaestro, QStringLiteral("IBAN"), prompts());
-    iban->setMinimumWidth(300);
-    form->addRow(QStringLiteral("IBAN"), iban);
-    auto* tipo = new TDBComboBoxVC(
-        dm().QMaestro, QStringLiteral("TIPO"), prompts(),
-        {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
-         QStringLiteral("Negativa"), QStringLiteral("A deducir")},
-        {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"), QStringLiteral("B")});
-    form->addRow(QStringLiteral("Seleccione el tipo de Declaración"), tipo);
-    layout->addWidget(ingreso);
     layout->addStretch();
 }
 

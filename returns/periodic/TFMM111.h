@@ -24,7 +24,6 @@ public:
     QLabel* LJustificante;
     DBEdit* EJustificante;
     DBEdit* ECasilla29;
-    QToolButton* sbCapturaConta;
 
 private:
     void btComplementariaClick();
@@ -32,5 +31,4 @@ private:
     void DBComboBoxVC3Exit();
     void paginaLiquidacion();
     void paginaBis();
-    void paginaOtrosDatos();
 };

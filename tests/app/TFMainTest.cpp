@@ -60,7 +60,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Contribuyentes", "-", "Importa Datos", "Importa contribuyentes",
                            "Importa Memoria (off)", "-", "Salir de la aplicación"}));
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
-              (QStringList{"Modelo 111", "Modelo 115 (off)", "Modelo 123 (off)", "-",
+              (QStringList{"Modelo 111", "Modelo 115", "Modelo 123 (off)", "-",
                            "Modelo 130 (off)", "Modelo 131 (off)", "-", "Modelo 202 (off)"}));
     EXPECT_EQ(visibleItems(menu("I.V.A")), QStringList{"Modelo 303 (off)"});
     EXPECT_EQ(visibleItems(menu("Informativas")),

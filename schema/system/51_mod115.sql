@@ -1,0 +1,18 @@
+/* Model 115: withholdings and payments on account on rents of urban property; one row
+   per taxpayer and quarter or month. */
+CREATE TABLE T_MOD115 (
+    CONTRIBUYENTE INTEGER NOT NULL,
+    PERIODO VARCHAR(2) NOT NULL,
+    TIPO VARCHAR(1),
+    C301 D_CUENTA,
+    C302 D_IMPORTE,
+    C303 D_IMPORTE,
+    C304 D_IMPORTE,
+    C305 D_IMPORTE,
+    C402 VARCHAR(13),
+    C501 D_INDICADOR,
+    C502 D_IMPORTE,
+    ES_COMPLEMENTARIA D_INDICADOR,
+    IBAN VARCHAR(34),
+    CONSTRAINT PK_MOD115 PRIMARY KEY (CONTRIBUYENTE, PERIODO)
+);
