@@ -57,7 +57,7 @@ private:
         qsizetype at = tag.size();
         section(TelematicFile::kBloqueAux, at);
         at += TelematicFile::kBloqueAux.length;
-        const QString closing = tag.first(1) + u'/' + tag.mid(1);
+        const QString closing = TelematicFile::cierre(tag);
         while (at < text_.size() && !QStringView(text_).mid(at).startsWith(u"</")) {
             const layout::Table* page = pageAt(at);
             if (!page) {

@@ -142,6 +142,24 @@ void PeriodicReturn::QMaestroBeforePost() {
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
 }
 
+void PeriodicReturn::capturaPorFechas(const QString& procedimiento) {
+    xDatosConta.setSelectSql(
+        QStringLiteral("select * from %1 (:empresa, :ejercicio, :fecha_ini, :fecha_fin)")
+            .arg(procedimiento));
+    xDatosConta.beforeOpen.add([this](db::DataSet&) { xDatosContaBeforeOpen(); });
+}
+
+// A capture needs a period: without one there are no dates to ask the books for.
+void PeriodicReturn::xDatosContaBeforeOpen() {
+    const auto fechas = periods::dates(campo(kPeriodo).asString(), kEjercicio);
+    if (!fechas)
+        throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
+    xDatosConta.setParam(QStringLiteral("EMPRESA"), EmpresaContable(kEjercicio));
+    xDatosConta.setParam(QStringLiteral("EJERCICIO"), kEjercicio);
+    xDatosConta.setParam(QStringLiteral("FECHA_INI"), fechas->first);
+    xDatosConta.setParam(QStringLiteral("FECHA_FIN"), fechas->second);
+}
+
 bool PeriodicReturn::CapturaContabilidad() {
     if (!DMMain.AbreContabilidad(campo(kContribuyente).asInteger()))
         return false;

@@ -95,12 +95,16 @@ protected:
     virtual QString Regla(const QString& nombre);
 
     db::Field& campo(const QString& name) { return QMaestro.field(name); }
+    // The capture reads `procedimiento` (empresa, ejercicio, fecha_ini, fecha_fin) for the
+    // first and last day of the record's period; without a period it is refused.
+    void capturaPorFechas(const QString& procedimiento);
     // Runs `sql` (with :contribuyente) on the record's taxpayer; `copia` reads the row.
     // False when the taxpayer is not in the register.
     bool leeContribuyente(const QString& sql, const std::function<void(db::Statement&)>& copia);
 
 private:
     void QMaestroBeforePost();
+    void xDatosContaBeforeOpen();
     // Between two steps: an edit not posted yet is cancelled when the run stops there.
     void entrePasos();
     // A field of the record, else of the taxpayer's identification: what a page row reads.

@@ -1,10 +1,5 @@
 #include "returns/periodic/TDMM111.h"
 
-#include "config/TDMMain.h"
-#include "util/Error.h"
-
-#include <QDate>
-
 namespace {
 
 using enum layout::Kind;
@@ -104,9 +99,7 @@ const PeriodicReturn::Model TDMM111::kModelo = {
 };
 
 TDMM111::TDMM111(TDMMain& main) : PeriodicReturn(main, kModelo) {
-    xDatosConta.setSelectSql(
-        QStringLiteral("select * from pa_mod110 (:empresa, :ejercicio, :fecha_ini, :fecha_fin)"));
-    xDatosConta.beforeOpen.add([this](db::DataSet&) { xDatosContaBeforeOpen(); });
+    capturaPorFechas(QStringLiteral("pa_mod110"));
 }
 
 void TDMM111::QMaestroNewRecord() {
@@ -128,17 +121,6 @@ void TDMM111::DatosContribuyente() {
                 .setAsInteger(row.field(QStringLiteral("SIN_ACTIVIDAD")).asInteger());
             campo(QStringLiteral("IBAN")).setAsString(row.field(QStringLiteral("IBAN")).asString());
         });
-}
-
-// A capture needs a quarter: without one there are no dates to ask the books for.
-void TDMM111::xDatosContaBeforeOpen() {
-    const auto fechas = periods::dates(campo(QStringLiteral("PERIODO")).asString(), kEjercicio);
-    if (!fechas)
-        throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
-    xDatosConta.setParam(QStringLiteral("EMPRESA"), EmpresaContable(kEjercicio));
-    xDatosConta.setParam(QStringLiteral("EJERCICIO"), kEjercicio);
-    xDatosConta.setParam(QStringLiteral("FECHA_INI"), fechas->first);
-    xDatosConta.setParam(QStringLiteral("FECHA_FIN"), fechas->second);
 }
 
 // Only the monetary rows of the keys the model knows; a later row of a key wins.

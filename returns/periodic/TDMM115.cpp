@@ -1,7 +1,5 @@
 #include "returns/periodic/TDMM115.h"
 
-#include "util/Error.h"
-
 namespace {
 
 using enum layout::Kind;
@@ -51,9 +49,7 @@ const PeriodicReturn::Model TDMM115::kModelo = {
 };
 
 TDMM115::TDMM115(TDMMain& main) : PeriodicReturn(main, kModelo) {
-    xDatosConta.setSelectSql(
-        QStringLiteral("select * from pa_mod115 (:empresa, :ejercicio, :fecha_ini, :fecha_fin)"));
-    xDatosConta.beforeOpen.add([this](db::DataSet&) { xDatosContaBeforeOpen(); });
+    capturaPorFechas(QStringLiteral("pa_mod115"));
 }
 
 // The period is not preset: the user chooses it.
@@ -71,16 +67,6 @@ void TDMM115::DatosContribuyente() {
                          campo(QStringLiteral("IBAN"))
                              .setAsString(row.field(QStringLiteral("IBAN")).asString());
                      });
-}
-
-void TDMM115::xDatosContaBeforeOpen() {
-    const auto fechas = periods::dates(campo(QStringLiteral("PERIODO")).asString(), kEjercicio);
-    if (!fechas)
-        throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
-    xDatosConta.setParam(QStringLiteral("EMPRESA"), EmpresaContable(kEjercicio));
-    xDatosConta.setParam(QStringLiteral("EJERCICIO"), kEjercicio);
-    xDatosConta.setParam(QStringLiteral("FECHA_INI"), fechas->first);
-    xDatosConta.setParam(QStringLiteral("FECHA_FIN"), fechas->second);
 }
 
 // Only the procedure's first row.

@@ -15,7 +15,4 @@ protected:
     void DatosContribuyente() override;
     void AsignaCasillas() override;
     QString Regla(const QString& nombre) override;
-
-private:
-    void xDatosContaBeforeOpen();
 };

@@ -23,7 +23,11 @@ const layout::Table TelematicFile::kBloqueAux = {"bloque AUX", 311, kAux};
 
 QString TelematicFile::text() const {
     const QString tag = etiqueta();
-    return tag + bloqueAux() + paginas.join(QString()) + tag.first(1) + u'/' + tag.mid(1);
+    return tag + bloqueAux() + paginas.join(QString()) + cierre(tag);
+}
+
+QString TelematicFile::cierre(const QString& etiqueta) {
+    return etiqueta.first(1) + u'/' + etiqueta.mid(1);
 }
 
 QString TelematicFile::etiqueta() const {

@@ -19,7 +19,9 @@ struct TelematicFile {
     QStringList paginas;
 
     QString text() const;
-    // "<T1110" + year + period + suffix + "0000>"; the closing tag puts "/" after "<".
+    // "<T1110" + year + period + suffix + "0000>".
     QString etiqueta() const;
+    // The closing tag of an opening one: "/" after "<".
+    static QString cierre(const QString& etiqueta);
     QString bloqueAux() const;
 };
