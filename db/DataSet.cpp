@@ -135,6 +135,10 @@ void DataSet::append() {
 }
 
 void DataSet::addRow(int at) {
+    abandoned_ = false;
+    beforeInsert.run(*this);
+    if (abandoned_)
+        return;
     rows_.insert(rows_.begin() + at, QVector<QVariant>(int(ordered_.size())));
     oldRow_ = rows_[at];
     current_ = at;

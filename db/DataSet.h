@@ -106,6 +106,9 @@ public:
 
     DataSetEvent beforeOpen;
     DataSetEvent afterOpen;
+    // Before a row is added: a handler refuses it by throwing, or drops it quietly with
+    // abandonInsert().
+    DataSetEvent beforeInsert;
     DataSetEvent onNewRecord;
     DataSetEvent beforePost;
     DataSetEvent afterPost;
@@ -116,6 +119,7 @@ public:
     void onFieldValidate(const QStringList& names, const FieldHook& hook);
 
     void refusePost(const QString& reason) { refusal_ = reason; }
+    void abandonInsert() { abandoned_ = true; }
 
     // For Field: the current row, and writing one value through the hooks.
     QVariant currentValue(int column) const;
@@ -135,6 +139,7 @@ private:
     void bindFields(const std::vector<ColumnInfo>& columns);
     void checkActive() const;
     void checkBrowseMode();
+    // Adds an empty row at `at` unless a beforeInsert handler abandons it.
     void addRow(int at);
     void setState(State state);
     void scrolled();
@@ -167,6 +172,7 @@ private:
     State state_ = State::Inactive;
     mutable int shownRow_ = -1; // the row displayText formats, read instead of current_
     QString refusal_;
+    bool abandoned_ = false;
 };
 
 } // namespace db

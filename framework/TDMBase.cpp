@@ -67,8 +67,8 @@ void TDMBase::QMaestroAfterPost(db::DataSet& dataSet) {
         dataSet.transaction().commit();
 }
 
-void TDMBase::setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
-                          KeyUpdate keyUpdate) {
+void TDMBase::setWriteSql(db::DataSet& dataSet, const QString& table, const QStringList& columns,
+                          const QStringList& key, KeyUpdate keyUpdate) {
     QStringList values, assignments, oldKey, newKey;
     for (const QString& c : columns) {
         values << u':' + c;
@@ -80,13 +80,13 @@ void TDMBase::setWriteSql(const QString& table, const QStringList& columns, cons
         newKey << QStringLiteral("%1 = :%1").arg(k);
     }
     const QString where = oldKey.join(QStringLiteral(" and "));
-    QMaestro.setInsertSql(
+    dataSet.setInsertSql(
         QStringLiteral("insert into %1 (%2) values (%3)")
             .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
-    QMaestro.setModifySql(QStringLiteral("update %1 set %2 where %3")
+    dataSet.setModifySql(QStringLiteral("update %1 set %2 where %3")
                               .arg(table, assignments.join(QStringLiteral(", ")), where));
-    QMaestro.setDeleteSql(QStringLiteral("delete from %1 where %2").arg(table, where));
-    QMaestro.setRefreshSql(QStringLiteral("select * from %1 where %2")
+    dataSet.setDeleteSql(QStringLiteral("delete from %1 where %2").arg(table, where));
+    dataSet.setRefreshSql(QStringLiteral("select * from %1 where %2")
                                .arg(table, newKey.join(QStringLiteral(" and "))));
 }
 
@@ -135,8 +135,8 @@ void TDMBase::CompruebaClave(db::Field& field, const QString& tabla) {
         throw tributra::Error(QStringLiteral("Clave existente, no se puede duplicar."));
 }
 
-void TDMBase::InicializaCampos() {
-    for (db::Field* f : QMaestro.fields()) {
+void TDMBase::InicializaCampos(db::DataSet& dataSet) {
+    for (db::Field* f : dataSet.fields()) {
         switch (f->type()) {
         case db::FieldType::Float: // the formats first: the controls show the zero with them
             f->setDisplayFormat(QStringLiteral("#,###,###,##0.00"));

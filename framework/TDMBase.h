@@ -35,7 +35,9 @@ public:
     void QuitaFiltro();
     // For the validate hook of a register's key field, while a record is inserted.
     void CompruebaClave(db::Field& field, const QString& tabla);
-    void InicializaCampos();
+    // Every floating field of a new record 0, shown as an amount, and every integer 0.
+    void InicializaCampos(db::DataSet& dataSet);
+    void InicializaCampos() { InicializaCampos(QMaestro); }
     int EmpresaContable(int ejercicio);
     void MuestraErrores();
     void CopiaFichero(const QString& nombre);
@@ -54,11 +56,11 @@ public:
     db::DataSet xAgencia;
 
 protected:
-    // The master's insert, modify, delete and refresh statements over the columns of
-    // its table, the row addressed by its key as it was before the edit (OLD_).
+    // A dataset's insert, modify, delete and refresh statements over the columns of its
+    // table, the row addressed by its key as it was before the edit (OLD_).
     enum class KeyUpdate { Kept, Written };
-    void setWriteSql(const QString& table, const QStringList& columns, const QStringList& key,
-                     KeyUpdate keyUpdate);
+    void setWriteSql(db::DataSet& dataSet, const QString& table, const QStringList& columns,
+                     const QStringList& key, KeyUpdate keyUpdate);
     // Derived modules list their own datasets, so that leaving the last form asks about
     // their edits too, and so that their reads end their transaction.
     void addDataSet(db::DataSet& dataSet);

@@ -17,11 +17,11 @@ QString shown(QString text) {
     return text;
 }
 
-// The kinds whose content means something else than it reads: a figure, a date.
+// The kinds whose content means something else than it reads: a figure, a date, a mark.
 bool readBack(layout::Kind kind) {
     using layout::Kind;
     return kind == Kind::Count || kind == Kind::Amount || kind == Kind::Percent ||
-           kind == Kind::Date;
+           kind == Kind::Date || kind == Kind::Mark;
 }
 
 class Viewer {
@@ -99,11 +99,44 @@ private:
                            .arg(at + table.length)
                            .arg(table.length)
                     << QStringLiteral("  posición long. casilla campo      contenido");
-        for (const LayoutField& f : readLayout(table, QStringView(text_).mid(at, table.length)))
-            field(f);
+        rows(table, QStringView(text_).mid(at, table.length), 0);
     }
 
-    void field(const LayoutField& f) {
+    // `offset`: where the table starts inside its page, for a block within one.
+    void rows(const layout::Table& table, QStringView text, int offset) {
+        for (const LayoutField& f : readLayout(table, text)) {
+            if (!f.row->variants.empty() && f.fault.isEmpty())
+                block(f, offset);
+            else
+                field(f, offset);
+        }
+    }
+
+    // A block that stands in one of several forms is read as the one it fits best.
+    void block(const LayoutField& f, int offset) {
+        const layout::Table* best = nullptr;
+        qsizetype fewest = 0;
+        for (const layout::Table& variant : f.row->variants) {
+            const auto read = readLayout(variant, f.content);
+            const auto faults = std::count_if(read.begin(), read.end(),
+                                              [](const LayoutField& r) { return !r.fault.isEmpty(); });
+            if (!best || faults < fewest) {
+                best = &variant;
+                fewest = faults;
+            }
+        }
+        view_.lines << QStringLiteral("  %1 %2 %3")
+                           .arg(span(*f.row, offset), 8)
+                           .arg(f.row->length, 5)
+                           .arg(QString::fromUtf8(best->name));
+        rows(*best, f.content, offset + f.row->position - 1);
+    }
+
+    static QString span(const layout::Row& row, int offset) {
+        return QStringLiteral("%1-%2").arg(offset + row.position).arg(offset + row.position + row.length - 1);
+    }
+
+    void field(const LayoutField& f, int offset) {
         const layout::Row& row = *f.row;
         const bool filler = row.kind == layout::Kind::Blanks || row.kind == layout::Kind::Zeros;
         QString shown = QStringLiteral("«%1»").arg(f.content);
@@ -116,13 +149,13 @@ private:
                                    ? QString()
                                    : QString::fromUtf8(row.source);
         view_.lines << QStringLiteral("  %1 %2 %3 %4 %5")
-                           .arg(QStringLiteral("%1-%2").arg(row.position).arg(row.position + row.length - 1), 8)
+                           .arg(span(row, offset), 8)
                            .arg(row.length, 5)
                            .arg(QString::fromUtf8(row.box), -7)
                            .arg(source, -10)
                            .arg(shown);
         if (!f.fault.isEmpty())
-            fault(QStringLiteral("posición %1: %2").arg(row.position).arg(f.fault));
+            fault(QStringLiteral("posición %1: %2").arg(offset + row.position).arg(f.fault));
     }
 
     void fault(const QString& text) {

@@ -69,6 +69,14 @@ void read(LayoutField& f) {
         if (!allOf(f.content, u'0'))
             f.fault = QStringLiteral("deberían ser ceros");
         break;
+    case Kind::Mark:
+        if (f.content == u"X")
+            f.value = QStringLiteral("sí");
+        else if (f.content == u" ")
+            f.value = QStringLiteral("no");
+        else
+            f.fault = QStringLiteral("se esperaba «X» o un blanco");
+        break;
     }
 }
 

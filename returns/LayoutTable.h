@@ -12,12 +12,15 @@ enum class Kind {
     Text,    // a field, compacted, trimmed, blank-filled and cut (RellenaDerecha)
     Count,   // a field's digits, zero-filled on the left (CerosIzquierda)
     Amount,  // a field in cents, zero-filled, "N" below zero (ImporteN)
-    Percent, // a rate in hundredths, as an amount (ImporteN)
+    Percent, // a rate in hundredths, as an amount (ImporteN); zeros while its base writes 0
     Date,    // a date field as yyyymmdd, blanks when null
     Blanks,
     Zeros,
+    Mark,    // "X" when a yes/no field holds 1, else a blank
     Rule,    // what the model's rule of that name composes
 };
+
+struct Table;
 
 struct Row {
     int position;
@@ -25,6 +28,10 @@ struct Row {
     Kind kind;
     const char* source = ""; // field, constant or rule
     const char* box = "";    // the official box number, where the row is one
+    const char* base = "";   // of a Percent: the amount the rate applies to
+    // Of a Rule: the tables one of which it writes (a block that is there or a filler), so
+    // that the viewer and the form can name what is inside.
+    std::span<const Table> variants = {};
 };
 
 struct Table {

@@ -1,6 +1,7 @@
 #include "returns/LayoutWriter.h"
 
 #include "db/Value.h"
+#include "util/Cents.h"
 #include "util/UUtiles.h"
 
 namespace {
@@ -55,7 +56,11 @@ QString LayoutWriter::content(const layout::Row& row) const {
     case Kind::Count:
         return UUtiles::CerosIzquierda(fields_(source).asString().trimmed(), row.length);
     case Kind::Amount:
+        return UUtiles::ImporteN(row.length, fields_(source).asFloat());
     case Kind::Percent:
+        // A rate applied to nothing is not declared.
+        if (*row.base && util::cents(fields_(QString::fromUtf8(row.base)).asFloat()) == 0)
+            return UUtiles::RepiteCaracter(row.length, u'0');
         return UUtiles::ImporteN(row.length, fields_(source).asFloat());
     case Kind::Date: {
         const db::Value date = fields_(source);
@@ -65,6 +70,8 @@ QString LayoutWriter::content(const layout::Row& row) const {
         return UUtiles::Espacios(row.length);
     case Kind::Zeros:
         return UUtiles::RepiteCaracter(row.length, u'0');
+    case Kind::Mark:
+        return fields_(source).asInteger() == 1 ? QStringLiteral("X") : QStringLiteral(" ");
     case Kind::Rule:
         return rules_(source);
     }

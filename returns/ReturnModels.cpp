@@ -2,11 +2,13 @@
 
 #include "returns/periodic/TDMM111.h"
 #include "returns/periodic/TDMM115.h"
+#include "returns/periodic/TDMM300.h"
 
 namespace returns {
 
 std::span<const PeriodicReturn::Model* const> models() {
-    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo, &TDMM115::kModelo};
+    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo, &TDMM115::kModelo,
+                                                              &TDMM300::kModelo};
     return all;
 }
 

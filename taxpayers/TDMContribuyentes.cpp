@@ -18,7 +18,7 @@ const QStringList kColumns =
 TDMContribuyentes::TDMContribuyentes(TDMMain& main) : TDMBase(main) {
     QMaestro.setSelectSql(
         QStringLiteral("select * from T_CONTRIBUYENTES\norder by contribuyente desc"));
-    setWriteSql(QStringLiteral("T_CONTRIBUYENTES"), kColumns, {QStringLiteral("CONTRIBUYENTE")},
+    setWriteSql(QMaestro, QStringLiteral("T_CONTRIBUYENTES"), kColumns, {QStringLiteral("CONTRIBUYENTE")},
                 KeyUpdate::Kept);
     QMaestro.onNewRecord.add([this](db::DataSet&) { QMaestroNewRecord(); });
     QMaestro.beforePost.add([this](db::DataSet&) { QMaestroBeforePost(); });

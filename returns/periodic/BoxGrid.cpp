@@ -2,7 +2,6 @@
 
 #include "framework/DBEdit.h"
 #include "framework/DBShadedBox.h"
-#include "returns/periodic/PeriodicReturn.h"
 #include "util/Error.h"
 
 #include <QGridLayout>
@@ -10,8 +9,12 @@
 
 BoxGrid::BoxGrid(const BoxGroup& group, PeriodicReturn& module, framework::Prompts& prompts,
                  QWidget* parent)
-    : QGroupBox(QString::fromUtf8(group.title), parent), module_(module), prompts_(prompts),
-      grid_(new QGridLayout(this)) {
+    : BoxGrid(group, module.model(), module.QMaestro, module.calculadas(), prompts, parent) {}
+
+BoxGrid::BoxGrid(const BoxGroup& group, const PeriodicReturn::Model& model, db::DataSet& record,
+                 const ComputedBoxes& computed, framework::Prompts& prompts, QWidget* parent)
+    : QGroupBox(QString::fromUtf8(group.title), parent), model_(model), record_(record),
+      computed_(computed), prompts_(prompts), grid_(new QGridLayout(this)) {
     grid_->setVerticalSpacing(3);
     grid_->setColumnStretch(0, 1);
     for (int i = 0; i < int(group.headings.size()); ++i) {
@@ -30,24 +33,28 @@ void BoxGrid::addRow(const BoxGroup::Row& row) {
     grid_->addWidget(label, at, 0);
     int column = 1;
     for (const char* numero : row.boxes) {
-        const layout::Row* casilla = module_.model().casilla(QLatin1String(numero));
+        if (!*numero) {
+            column += 2;
+            continue;
+        }
+        const layout::Row* casilla = model_.casilla(QLatin1String(numero));
         if (!casilla)
             throw tributra::Error(QStringLiteral("Modelo %1: no hay una casilla %2")
-                                      .arg(module_.model().modelo, QLatin1String(numero)));
+                                      .arg(model_.modelo, QLatin1String(numero)));
         const QString campo = QString::fromLatin1(casilla->source);
         auto* number = new QLabel(QLatin1String(numero));
         number->setStyleSheet(QStringLiteral("font-weight: bold"));
         grid_->addWidget(number, at, column++, Qt::AlignRight);
         const bool count = casilla->kind == layout::Kind::Count;
         QLineEdit* edit = nullptr;
-        if (module_.calculadas().computes(campo)) {
-            edit = new DBShadedBox(module_.QMaestro, campo, prompts_);
+        if (computed_.computes(campo)) {
+            edit = new DBShadedBox(record_, campo, prompts_);
         } else {
-            auto* typed = new DBEdit(module_.QMaestro, campo, prompts_);
+            auto* typed = new DBEdit(record_, campo, prompts_);
             typed->setPuntoToComa(!count);
             edit = typed;
         }
-        edit->setMinimumWidth(count ? 70 : 120);
+        edit->setMinimumWidth(count || casilla->kind == layout::Kind::Percent ? 70 : 120);
         grid_->addWidget(edit, at, column++);
         boxes_.insert(campo, edit);
     }

@@ -5,7 +5,8 @@
 
 #include <vector>
 
-class PeriodicReturn;
+#include "returns/periodic/PeriodicReturn.h"
+
 class QGridLayout;
 class QLineEdit;
 namespace framework {
@@ -13,7 +14,8 @@ class Prompts;
 }
 
 // A group of an official model's boxes as the form draws it: a title, the column
-// headings, and rows of a caption and the numbers of its boxes.
+// headings, and rows of a caption and the numbers of its boxes; an empty number leaves its
+// column free (a quota with no rate).
 struct BoxGroup {
     struct Row {
         const char* caption;
@@ -33,13 +35,18 @@ class BoxGrid : public QGroupBox {
 public:
     BoxGrid(const BoxGroup& group, PeriodicReturn& module, framework::Prompts& prompts,
             QWidget* parent = nullptr);
+    // Boxes of a record beside the return (a detail), with its own computed boxes.
+    BoxGrid(const BoxGroup& group, const PeriodicReturn::Model& model, db::DataSet& record,
+            const ComputedBoxes& computed, framework::Prompts& prompts, QWidget* parent = nullptr);
 
     QLineEdit* box(const QString& campo) const { return boxes_.value(campo); }
 
 private:
     void addRow(const BoxGroup::Row& row);
 
-    PeriodicReturn& module_;
+    const PeriodicReturn::Model& model_;
+    db::DataSet& record_;
+    const ComputedBoxes& computed_;
     framework::Prompts& prompts_;
     QGridLayout* grid_;
     QHash<QString, QLineEdit*> boxes_;

@@ -47,21 +47,32 @@ bool PeriodicReturn::Model::periodoValido(const QString& periodo) const {
            });
 }
 
-const layout::Row* PeriodicReturn::Model::casilla(const QString& numero) const {
-    for (const layout::Table& pagina : paginas)
-        for (const layout::Row& row : pagina.rows)
+namespace {
+
+const layout::Row* casillaEn(std::span<const layout::Table> tablas, const QString& numero) {
+    for (const layout::Table& tabla : tablas)
+        for (const layout::Row& row : tabla.rows) {
             if (numero == QLatin1String(row.box))
                 return &row;
+            if (const layout::Row* inner = casillaEn(row.variants, numero))
+                return inner;
+        }
     return nullptr;
+}
+
+} // namespace
+
+const layout::Row* PeriodicReturn::Model::casilla(const QString& numero) const {
+    return casillaEn(paginas, numero);
 }
 
 PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
     : TDMBase(main), xContribuyente(main.Database, TLocal), model_(model),
-      calculadas_(QMaestro, model.calculadas) {
+      calculadas_(QMaestro, model.calculadas), registros_{&QMaestro, &xContribuyente} {
     QMaestro.setSelectSql(QStringLiteral("select * from %1 where contribuyente = :contribuyente "
                                          "and periodo = :periodo")
                               .arg(model_.tabla));
-    setWriteSql(model_.tabla, model_.campos, {kContribuyente, kPeriodo}, KeyUpdate::Written);
+    setWriteSql(QMaestro, model_.tabla, model_.campos, {kContribuyente, kPeriodo}, KeyUpdate::Written);
     xContribuyente.setSelectSql(
         QStringLiteral("select NIF, APELLIDOS, NOMBRE from T_CONTRIBUYENTES "
                        "where contribuyente = :contribuyente"));
@@ -149,7 +160,6 @@ void PeriodicReturn::capturaPorFechas(const QString& procedimiento) {
     xDatosConta.beforeOpen.add([this](db::DataSet&) { xDatosContaBeforeOpen(); });
 }
 
-// A capture needs a period: without one there are no dates to ask the books for.
 void PeriodicReturn::xDatosContaBeforeOpen() {
     const auto fechas = periods::dates(campo(kPeriodo).asString(), kEjercicio);
     if (!fechas)
@@ -161,6 +171,9 @@ void PeriodicReturn::xDatosContaBeforeOpen() {
 }
 
 bool PeriodicReturn::CapturaContabilidad() {
+    // Without a period there is nothing to ask the books for.
+    if (!model_.periodoValido(campo(kPeriodo).asString()))
+        throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
     if (!DMMain.AbreContabilidad(campo(kContribuyente).asInteger()))
         return false;
     AccountingSession session(DMMain.DBConta);
@@ -184,13 +197,10 @@ QString PeriodicReturn::ComponePagina(const layout::Table& pagina) {
     xContribuyente.open();
     if (xContribuyente.isEmpty())
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
-    const LayoutWriter writer(
-        model_.modelo, [this](const QString& nombre) { return valorFichero(nombre); },
-        [this](const QString& nombre) { return Regla(nombre); });
     const QString longitud =
         QStringLiteral(" Longitud de la %1 incorrecta").arg(QString::fromUtf8(pagina.name));
     try {
-        const QString texto = writer.write(pagina);
+        const QString texto = escribe(pagina);
         if (texto.size() != pagina.length)
             throw tributra::Error(longitud);
         return texto;
@@ -199,8 +209,15 @@ QString PeriodicReturn::ComponePagina(const layout::Table& pagina) {
     }
 }
 
+QString PeriodicReturn::escribe(const layout::Table& tabla) {
+    const LayoutWriter writer(
+        model_.modelo, [this](const QString& nombre) { return valorFichero(nombre); },
+        [this](const QString& nombre) { return Regla(nombre); });
+    return writer.write(tabla);
+}
+
 db::Value PeriodicReturn::valorFichero(const QString& nombre) {
-    for (const db::DataSet* record : {&QMaestro, &xContribuyente})
+    for (const db::DataSet* record : registros_)
         if (const db::Field* f = record->findField(nombre))
             return f->value();
     throw tributra::Error(

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
 // What every periodic return does the same way: one record of boxes per taxpayer and
 // period, chosen by its key; the taxpayer's defaults; the capture from the taxpayer's
@@ -98,6 +99,11 @@ protected:
     // The capture reads `procedimiento` (empresa, ejercicio, fecha_ini, fecha_fin) for the
     // first and last day of the record's period; without a period it is refused.
     void capturaPorFechas(const QString& procedimiento);
+    // The file's rows also read the fields of `detail` (after the return's and the taxpayer's).
+    void leeTambien(db::DataSet& detail) { registros_.push_back(&detail); }
+    // A table filled from the record, for a rule that writes a block of its own; a row that
+    // does not fit is a LayoutError, which the page reports as its own.
+    QString escribe(const layout::Table& tabla);
     // Runs `sql` (with :contribuyente) on the record's taxpayer; `copia` reads the row.
     // False when the taxpayer is not in the register.
     bool leeContribuyente(const QString& sql, const std::function<void(db::Statement&)>& copia);
@@ -116,4 +122,5 @@ private:
     QString periodo_;
     QString copia_; // the last file copied into the agency's directory
     std::function<void()> entrePasos_;
+    std::vector<db::DataSet*> registros_; // what the file's rows read, in order
 };

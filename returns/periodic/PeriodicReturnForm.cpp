@@ -1,6 +1,7 @@
 #include "returns/periodic/PeriodicReturnForm.h"
 
 #include "framework/DBEdit.h"
+#include "framework/DBShadedBox.h"
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
@@ -116,13 +117,15 @@ void PeriodicReturnForm::filaCaptura(QVBoxLayout* layout) {
     layout->addLayout(row);
 }
 
-void PeriodicReturnForm::paginaOtrosDatos(const QString& grupo, const QString& importe,
+QVBoxLayout* PeriodicReturnForm::paginaOtrosDatos(const QString& grupo, const QString& importe,
                                           const QString& casilla, const QStringList& tipos,
                                           const QStringList& valores) {
     auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Otros datos de la declaración")));
     auto* ingreso = new QGroupBox(grupo);
     auto* form = new QFormLayout(ingreso);
-    auto* pago = new DBEdit(dm().QMaestro, importe, prompts());
+    QLineEdit* pago = dm().calculadas().computes(importe)
+                          ? static_cast<QLineEdit*>(new DBShadedBox(dm().QMaestro, importe, prompts()))
+                          : new DBEdit(dm().QMaestro, importe, prompts());
     pago->setMaximumWidth(140);
     auto* importeRow = new QHBoxLayout;
     importeRow->addWidget(pago);
@@ -135,7 +138,7 @@ void PeriodicReturnForm::paginaOtrosDatos(const QString& grupo, const QString& i
     form->addRow(QStringLiteral("Seleccione el tipo de Declaración"),
                  new TDBComboBoxVC(dm().QMaestro, QStringLiteral("TIPO"), prompts(), tipos, valores));
     layout->addWidget(ingreso);
-    layout->addStretch();
+    return layout;
 }
 
 QGroupBox* PeriodicReturnForm::grupoAgencia() {

@@ -43,8 +43,9 @@ protected:
     // added to `layout`; it becomes sbCapturaConta.
     void filaCaptura(QVBoxLayout* layout);
     // The page "&Otros datos de la declaración": the payment group (its title, the field of
-    // the amount, the box it copies), the account, and the kinds of declaration.
-    void paginaOtrosDatos(const QString& grupo, const QString& importe, const QString& casilla,
+    // the amount, the box it copies), the account, and the kinds of declaration. Returns the
+    // page's layout, for what a model adds below.
+    QVBoxLayout* paginaOtrosDatos(const QString& grupo, const QString& importe, const QString& casilla,
                           const QStringList& tipos, const QStringList& valores);
     // The taxpayer's tax office, read-only.
     QGroupBox* grupoAgencia();

@@ -17,7 +17,7 @@ const layout::Row kPagina1[] = {
     {141, 17, Amount, "C303", "03"},
     {158, 17, Amount, "C304", "04"},
     {175, 17, Amount, "C305", "05"},
-    {192, 1, Rule, "complementaria"},
+    {192, 1, Mark, "ES_COMPLEMENTARIA"},
     {193, 13, Text, "C402"},
     {206, 34, Rule, "iban"},
     {240, 236, Blanks},
@@ -79,11 +79,4 @@ void TDMM115::AsignaCasillas() {
     campo(QStringLiteral("C302")).setAsFloat(xDatosConta.field(QStringLiteral("IMPORTE")).asFloat());
     campo(QStringLiteral("C303"))
         .setAsFloat(xDatosConta.field(QStringLiteral("RETENCION")).asFloat());
-}
-
-QString TDMM115::Regla(const QString& nombre) {
-    if (nombre == u"complementaria")
-        return campo(QStringLiteral("ES_COMPLEMENTARIA")).asInteger() == 1 ? QStringLiteral("X")
-                                                                           : QStringLiteral(" ");
-    return PeriodicReturn::Regla(nombre);
 }

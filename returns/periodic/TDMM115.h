@@ -14,5 +14,4 @@ protected:
     void QMaestroNewRecord() override;
     void DatosContribuyente() override;
     void AsignaCasillas() override;
-    QString Regla(const QString& nombre) override;
 };

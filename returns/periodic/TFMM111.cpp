@@ -86,7 +86,7 @@ TFMM111::TFMM111(FormManager& manager)
                      {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
                       QStringLiteral("Negativa"), QStringLiteral("A deducir")},
                      {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"),
-                      QStringLiteral("B")});
+                      QStringLiteral("B")})->addStretch();
     muestraComplementaria();
 
     // Connected after the combo box's own handler, which has written the period by then: the

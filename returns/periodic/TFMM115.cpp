@@ -54,7 +54,7 @@ TFMM115::TFMM115(FormManager& manager)
                      QStringLiteral("(Casilla 5)"),
                      {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
                       QStringLiteral("Negativa")},
-                     {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N")});
+                     {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N")})->addStretch();
     muestraComplementaria();
     resize(900, 560);
 }

@@ -45,7 +45,7 @@ TEST(FileCommandTest, AnArgumentItCannotTakeIsNamed) {
         {{"111", "--contribuyente", "12", "--periodo", "1T", "--periodo", "2T"},
          "--periodo aparece más de una vez"},
         {{"111", "--contribuyente", "12", "--periodo", "1T", "2T"}, "Argumento de más: 2T"},
-        {{"303", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 303"},
+        {{"390", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 390"},
         {{}, "Falta el modelo de fichero"},
     };
     for (const Case& c : cases) {
