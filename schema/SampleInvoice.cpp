@@ -15,9 +15,11 @@ qint64 sum(const std::array<qint64, 3>& amounts) {
     return std::accumulate(amounts.begin(), amounts.end(), qint64(0));
 }
 
-// Received from another member state: the buyer accrues the quota it deducts.
+// Received from another member state, or under the reverse charge: the buyer accrues the
+// quota it deducts.
 bool selfAssessed(const SampleOperation& operation) {
-    return operation.book == u'S' && (operation.vatKind == u'2' || operation.vatKind == u'6');
+    return operation.book == u'S' &&
+           (operation.vatKind == u'2' || operation.vatKind == u'6' || operation.vatKind == u'5');
 }
 
 } // namespace

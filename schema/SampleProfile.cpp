@@ -43,6 +43,7 @@ SampleProfile company() {
         {"46500001", "SANCHEZ RUIZ MARIA", nifOf(20123456), "46010"},
         {"46500002", "GOMEZ NAVARRO PEDRO", nifOf(20234567), "46020"},
         {"46500003", "TORRES MOLINA LUCIA", nifOf(20345678), "46100"},
+        {"41000005", "REFORMAS INDUSTRIALES DEL TURIA SL", cifOf(u'B', 4622113), "46980"},
     };
     p.drawn = {
         {0, u'R', u'0', u'9', kSales, 500, 6000, {1}, false, 0, {}, 8},
@@ -54,6 +55,8 @@ SampleProfile company() {
         {6, u'S', u'0', u'4', kPurchases, 100, 1500, {1, 2}, false, 0, {}, 3},
         {7, u'S', u'2', u'4', kPurchases, 800, 5000, {1}, false, 0, {}, 2},
         {8, u'S', u'6', u'4', kOtherServices, 100, 600, {1}, false, 0, {}, 1},
+        // Building work: the buyer accrues the quota (reverse charge).
+        {15, u'S', u'5', u'4', kRepairs, 1000, 6000, {1}, false, 0, {}, 1},
     };
     p.monthly = {
         {10, u'S', u'0', u'B', kRents, 1500, 1500, {1}, false, kRentRate, kRentsWithheld, 1},
@@ -81,6 +84,7 @@ SampleProfile selfEmployed() {
         {"41000002", "INMUEBLES CASTELLANA SL", cifOf(u'B', 2876543), "28046"},
         {"41000003", "COMUNICACIONES DEL ESTE SA", cifOf(u'A', 4611223), "46021"},
         {"46500001", "MORENO GIL SARA", nifOf(48123987), "46003"},
+        {"40000002", "AUTOMOCION VALENCIA SA", cifOf(u'A', 4677889), "46009"},
     };
     p.drawn = {
         {0, u'R', u'0', u'9', kServices, 400, 3000, {1}, false, kFeeRate, kBorne, 4},
@@ -93,6 +97,8 @@ SampleProfile selfEmployed() {
         {5, u'S', u'0', u'B', kRents, 700, 700, {1}, false, kRentRate, kRentsWithheld, 1},
         {6, u'S', u'0', u'4', kSupplies, 60, 120, {1}, false, 0, {}, 1},
     };
+    // A van in August: the third quarter's VAT is a credit carried to the fourth.
+    p.yearly = {{8, {8, u'S', u'4', u'4', QStringLiteral("21800000"), 32000, 32000, {1}}}};
     p.employees = {{7, 1100, 20}};
     p.opening = {{"21700000", euros(3000)}, {"57200000", euros(9000)}, {"10000000", -euros(12000)}};
     return p;

@@ -46,6 +46,7 @@ struct SampleProfile {
     std::vector<SampleParty> parties;
     std::vector<SampleOperation> drawn;   // drawn invoicesPerMonth times a month
     std::vector<SampleOperation> monthly; // once every month
+    std::vector<std::pair<int, SampleOperation>> yearly; // once a year, in that month
     std::vector<SampleEmployee> employees;
     std::vector<std::pair<QString, qint64>> opening; // the first year's, cents, debit positive
 };

@@ -44,6 +44,15 @@ const DemoTaxpayer kTaxpayers[] = {
      "CARMEN LOPEZ RUIZ", "TITULAR", nullptr, Kind::Company},
 };
 
+// A few activity headings, key character first, for the VAT return's heading look-ups; the
+// full list comes with the reference files.
+const std::pair<const char*, const char*> kHeadings[] = {
+    {"15011", "CONSTRUCCION COMPLETA, REPARACION Y CONSERVACION"},
+    {"16912", "REPARACION DE VEHICULOS AUTOMOVILES"},
+    {"38611", "ALQUILER DE VIVIENDAS"},
+    {"38612", "ALQUILER DE LOCALES INDUSTRIALES"},
+};
+
 } // namespace
 
 Demonstration::Demonstration(const QString& folder) : folder_(QDir(folder).absolutePath()) {}
@@ -65,12 +74,12 @@ void Demonstration::build() const {
                 .create(path, config::adminParams());
         }
         schema::createSystemDatabase(systemDatabase(), config::adminParams());
-        addTaxpayers();
+        addRegister();
     }
     writeSettings();
 }
 
-void Demonstration::addTaxpayers() const {
+void Demonstration::addRegister() const {
     db::Database database;
     database.setDatabaseName(systemDatabase());
     database.setParams(config::adminParams());
@@ -109,6 +118,12 @@ void Demonstration::addTaxpayers() const {
         insert.setParam(QStringLiteral("ADMINISTRACION"), QString::fromLatin1(t.office));
         insert.setParam(QStringLiteral("FIRMANTE"), QString::fromLatin1(t.signer));
         insert.setParam(QStringLiteral("CARGO"), QString::fromLatin1(t.position));
+        insert.execute();
+    }
+    insert.setSql(QStringLiteral("insert into T_EPIGRAFES (EPIGRAFE, TITULO) values (:EPIGRAFE, :TITULO)"));
+    for (const auto& [heading, title] : kHeadings) {
+        insert.setParam(QStringLiteral("EPIGRAFE"), QString::fromLatin1(heading));
+        insert.setParam(QStringLiteral("TITULO"), QString::fromLatin1(title));
         insert.execute();
     }
     transaction.commit();

@@ -19,7 +19,8 @@ public:
     const QString& driveFolder() const { return folder_; }
 
 private:
-    void addTaxpayers() const;
+    // The taxpayers and the activity headings their returns look up.
+    void addRegister() const;
     void writeSettings() const;
 
     QString folder_;

@@ -21,6 +21,9 @@ const QHash<QString, QVariant> kRecord = {
     {QStringLiteral("TIPO"), 21.0},
     {QStringLiteral("FECHA"), QDate(2018, 3, 5)},
     {QStringLiteral("SIN_FECHA"), QVariant()},
+    {QStringLiteral("CASI_CERO"), 0.004}, // written as 0 cents
+    {QStringLiteral("SI"), 1},
+    {QStringLiteral("NO"), 2},
 };
 
 LayoutWriter writer() {
@@ -50,6 +53,19 @@ TEST(LayoutWriterTest, EachKindFillsItsRow) {
     EXPECT_EQ(writer().write({"registro", 47, rows}),
               QStringLiteral("<A>DE LA FU007N0015002100") + QStringLiteral("20180305") +
                   QString(8, u' ') + QStringLiteral("  000X"));
+}
+
+// A rate is declared with its base: while the base writes no cents, the rate is zeros.
+// A mark is "X" for 1 and a blank for anything else.
+TEST(LayoutWriterTest, RatesFollowTheirBaseAndMarksTheirAnswer) {
+    const layout::Row rows[] = {
+        {1, 5, Percent, "TIPO", "", "GRANDE"},
+        {6, 5, Percent, "TIPO", "", "CASI_CERO"},
+        {11, 5, Percent, "TIPO", "", "SIN_FECHA"},
+        {16, 1, Mark, "SI"},
+        {17, 1, Mark, "NO"},
+    };
+    EXPECT_EQ(writer().write({"registro", 17, rows}), QStringLiteral("021000000000000X "));
 }
 
 // A row out of place or a content of the wrong width: the message names the model, the

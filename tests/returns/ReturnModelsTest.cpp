@@ -3,6 +3,24 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// Rows follow one another from position 1 to the table's end; a block's forms fill it.
+void expectWhole(const layout::Table& table) {
+    int next = 1;
+    for (const layout::Row& row : table.rows) {
+        EXPECT_EQ(row.position, next) << table.name << ", box " << row.box;
+        next = row.position + row.length;
+        for (const layout::Table& variant : row.variants) {
+            EXPECT_EQ(variant.length, row.length) << variant.name;
+            expectWhole(variant);
+        }
+    }
+    EXPECT_EQ(next, table.length + 1) << table.name;
+}
+
+} // namespace
+
 TEST(ReturnModelsTest, EveryPageIsWholeAndEveryBoxAndComputedFieldIsAColumn) {
     ASSERT_FALSE(returns::models().empty());
     for (const PeriodicReturn::Model* model : returns::models()) {
@@ -10,17 +28,14 @@ TEST(ReturnModelsTest, EveryPageIsWholeAndEveryBoxAndComputedFieldIsAColumn) {
         EXPECT_EQ(returns::findModel(model->modelo), model);
         QStringList boxes;
         for (const layout::Table& page : model->paginas) {
-            int next = 1;
+            expectWhole(page);
             for (const layout::Row& row : page.rows) {
-                EXPECT_EQ(row.position, next) << page.name << ", box " << row.box;
-                next = row.position + row.length;
                 if (*row.box) {
                     EXPECT_FALSE(boxes.contains(QLatin1String(row.box))) << "box " << row.box;
                     boxes << QLatin1String(row.box);
                     EXPECT_TRUE(model->campos.contains(QLatin1String(row.source))) << row.source;
                 }
             }
-            EXPECT_EQ(next, page.length + 1) << page.name;
         }
         for (const ComputedBox& box : model->calculadas) {
             EXPECT_TRUE(model->campos.contains(box.result)) << box.result.toStdString();

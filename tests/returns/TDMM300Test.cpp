@@ -1,12 +1,15 @@
 // Model 303: both pages field by field against the return's tables, the computed boxes and
 // the type they choose, the complementary flag, the fourth quarter's detail, and the capture
 // of the accounting settlement.
+#include "FileBytes.h"
 #include "FixedFields.h"
 #include "M111Fixture.h"
+#include "returns/FileViewer.h"
 #include "returns/periodic/TDMM300.h"
 #include "util/Error.h"
 
 #include <QDate>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -400,6 +403,14 @@ TEST_F(TDMM300Test, TheFourthQuarterDetailIsOneRowOf4TOnly) {
                               {352 + 185, 1, "0"},
                               {538, 122, QString(122, u'0')},
                           });
+
+    // The viewer reads the block field by field, box 88 among them.
+    ASSERT_TRUE(dm.GeneraFichero());
+    const FileView view = viewFile(readBytes(test.work.file(QStringLiteral("mod303.txt"))));
+    EXPECT_EQ(view.faults, 0) << view.lines.join(u'\n').toStdString();
+    EXPECT_TRUE(view.lines.filter(QStringLiteral("información del 4º trimestre")).size() == 1);
+    EXPECT_EQ(view.lines.filter(QRegularExpression(QStringLiteral("^  +520-536 +17 88 .*1.141,56 €"))).size(), 1)
+        << view.lines.join(u'\n').toStdString();
 
     dm.QDetalle4T.edit();
     detail("MOD347").setAsInteger(0);

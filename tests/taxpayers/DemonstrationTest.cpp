@@ -6,6 +6,8 @@
 #include "TempDir.h"
 #include "config/TDMMain.h"
 #include "framework/TDMBase.h"
+#include "returns/periodic/TDMM300.h"
+#include "util/Cents.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +45,50 @@ TEST(Demonstration, StartsOnItsTaxpayersEachWithItsAccounting) {
     }
     EXPECT_FALSE(main.AbreContabilidad(4)) << "the one without accounting";
     EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+// Every taxpayer with books settles each quarter's VAT; among them a quarter ends in a
+// credit that the next one carries, and the company has intra-community and
+// reverse-charge purchases.
+TEST(Demonstration, ItsBooksGiveModel303RealQuarters) {
+    TempDir dir;
+    const Demonstration demo(dir.file("demo"));
+    demo.build();
+    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
+    ScopedCurrentDir current(demo.settingsFolder());
+    FakePrompts prompts;
+    TDMMain main(prompts);
+    TDMM300 dm(main);
+    dm.DataModuleCreate();
+    auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
+
+    int carried = 0;
+    bool intraCommunity = false, reverseCharge = false;
+    for (int taxpayer : {1, 2, 3}) {
+        double credit = 0;
+        for (const char* quarter : {"1T", "2T", "3T", "4T"}) {
+            SCOPED_TRACE(testing::Message() << taxpayer << ' ' << quarter);
+            dm.QMaestro.append();
+            dm.QMaestro.field(QStringLiteral("CONTRIBUYENTE")).setAsInteger(taxpayer);
+            dm.QMaestro.field(QStringLiteral("PERIODO")).setAsString(QString::fromLatin1(quarter));
+            ASSERT_TRUE(dm.CapturaContabilidad());
+            EXPECT_GT(box("C327"), 0) << "VAT accrued";
+            EXPECT_NEAR(box("C371"), box("C327") - box("C345") - box("C367"), 0.005);
+            EXPECT_NEAR(box("C367"), credit, 0.005) << "the previous quarter's credit";
+            credit = util::cents(box("C371")) < 0 ? -box("C371") : 0;
+            if (credit > 0) {
+                ++carried;
+                EXPECT_EQ(dm.QMaestro.field(QStringLiteral("TIPO")).asString(), QStringLiteral("C"));
+            }
+            intraCommunity = intraCommunity || box("C311") > 0;
+            reverseCharge = reverseCharge || box("C313") > 0;
+            dm.QMaestro.cancel();
+        }
+    }
+    EXPECT_GT(carried, 0);
+    EXPECT_TRUE(intraCommunity);
+    EXPECT_TRUE(reverseCharge);
+    EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
 }
 
 } // namespace
