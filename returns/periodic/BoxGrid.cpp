@@ -54,7 +54,9 @@ void BoxGrid::addRow(const BoxGroup::Row& row) {
             typed->setPuntoToComa(!count);
             edit = typed;
         }
-        edit->setMinimumWidth(count || casilla->kind == layout::Kind::Percent ? 70 : 120);
+        edit->setMinimumWidth(count ? 70 : 120);
+        if (casilla->kind == layout::Kind::Percent)
+            edit->setFixedWidth(70);
         grid_->addWidget(edit, at, column++);
         boxes_.insert(campo, edit);
     }

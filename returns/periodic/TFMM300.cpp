@@ -177,7 +177,7 @@ TFMM300::TFMM300(FormManager& manager)
     muestraConcurso();
     muestraComplementaria();
     muestraSinActividad();
-    resize(1240, 700);
+    resize(1340, 720);
 }
 
 TDMM300& TFMM300::dm300() const {

@@ -49,14 +49,15 @@ struct SettlementCase {
 };
 
 const SettlementCase kSettlement[] = {
-    {"BASE1", "BASE3", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
-    {"CUOTA1", "IVA3", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
+    // The return's rows are the register's slots: 21, 10 and 4 %.
+    {"BASE1", "BASE1", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
+    {"CUOTA1", "IVA1", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
     {"BASE2", "BASE2", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
     {"CUOTA2", "IVA2", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
-    {"BASE3", "BASE1", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
-    {"CUOTA3", "IVA1", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
-    {"BASE_REC3", "BASE_REC1", "TIPOREGISTRO = 'R'"},
-    {"CUOTA_REC3", "IVA_REC1", "TIPOREGISTRO = 'R'"},
+    {"BASE3", "BASE3", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
+    {"CUOTA3", "IVA3", "TIPOREGISTRO = 'R' and TIPOIVA = '0'"},
+    {"BASE_REC1", "BASE_REC1", "TIPOREGISTRO = 'R'"},
+    {"CUOTA_REC1", "IVA_REC1", "TIPOREGISTRO = 'R'"},
     {"BASE_ADQ_CEE", "BASE1 + BASE2 + BASE3", "TIPOREGISTRO = 'S' and TIPOIVA in ('2', '6')"},
     {"CUOTA_ADQ_CEE", "IVA1 + IVA2 + IVA3", "TIPOREGISTRO = 'S' and TIPOIVA in ('2', '6')"},
     // Reverse-charge purchases are accrued and deducted as current domestic ones.

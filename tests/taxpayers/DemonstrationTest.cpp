@@ -73,6 +73,12 @@ TEST(Demonstration, ItsBooksGiveModel303RealQuarters) {
             dm.QMaestro.field(QStringLiteral("PERIODO")).setAsString(QString::fromLatin1(quarter));
             ASSERT_TRUE(dm.CapturaContabilidad());
             EXPECT_GT(box("C327"), 0) << "VAT accrued";
+            // The settled quotas stand beside the return's own rates (each invoice rounds
+            // its quota, so a few cents apart).
+            for (const auto& [base, rate, quota] : {std::tuple{"C301", "C302", "C303"},
+                                                    {"C304", "C305", "C306"},
+                                                    {"C307", "C308", "C309"}})
+                EXPECT_NEAR(box(quota), box(base) * box(rate) / 100, 1.0) << quota;
             EXPECT_NEAR(box("C371"), box("C327") - box("C345") - box("C367"), 0.005);
             EXPECT_NEAR(box("C367"), credit, 0.005) << "the previous quarter's credit";
             credit = util::cents(box("C371")) < 0 ? -box("C371") : 0;
