@@ -98,7 +98,7 @@ private:
                            .arg(at + 1)
                            .arg(at + table.length)
                            .arg(table.length)
-                    << QStringLiteral("  posición long. casilla campo      contenido");
+                    << QStringLiteral("  posición long. casilla campo                  contenido");
         rows(table, QStringView(text_).mid(at, table.length), 0);
     }
 
@@ -112,7 +112,8 @@ private:
         }
     }
 
-    // A block that stands in one of several forms is read as the one it fits best.
+    // A block that stands in one of several forms is read as the one it fits best, the first
+    // of those that fit equally.
     void block(const LayoutField& f, int offset) {
         const layout::Table* best = nullptr;
         qsizetype fewest = 0;
@@ -152,7 +153,7 @@ private:
                            .arg(span(row, offset), 8)
                            .arg(row.length, 5)
                            .arg(QString::fromUtf8(row.box), -7)
-                           .arg(source, -10)
+                           .arg(source, -22)
                            .arg(shown);
         if (!f.fault.isEmpty())
             fault(QStringLiteral("posición %1: %2").arg(offset + row.position).arg(f.fault));

@@ -115,9 +115,10 @@ const layout::Row kRelleno4T[] = {
     {32, 154, Zeros},
 };
 
+// The filler first: a block that reads as both is the filler.
 const layout::Table kCuartoTrimestre[] = {
-    {"información del 4º trimestre", 185, kBloque4T},
     {"relleno del 4º trimestre", 185, kRelleno4T},
+    {"información del 4º trimestre", 185, kBloque4T},
 };
 
 const layout::Row kPagina3[] = {
@@ -452,8 +453,8 @@ QString TDMM300::Regla(const QString& nombre) {
         return ultimoPeriodo();
     if (nombre == u"cuarto trimestre")
         return escribe(campo(QStringLiteral("PERIODO")).asString() == kCuarto && !QDetalle4T.isEmpty()
-                           ? kCuartoTrimestre[0]
-                           : kCuartoTrimestre[1]);
+                           ? kCuartoTrimestre[1]
+                           : kCuartoTrimestre[0]);
     if (nombre.startsWith(u"actividad "))
         return actividad(nombre.mid(10));
     return PeriodicReturn::Regla(nombre);

@@ -290,20 +290,21 @@ void TFMM300::paginaCuartoTrimestre() {
     bar->addStretch();
     layout->addLayout(bar);
 
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(actividades());
-    left->addWidget(new DBCheckBox(
+    layout->addWidget(new DBCheckBox(
         QStringLiteral("Si ha efectuado operaciones por las que tenga que presentar la "
                        "declaración anual de operaciones con terceras personas, marque una x"),
         dm300().QDetalle4T, QStringLiteral("MOD347"), prompts()));
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(actividades());
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(new BoxGrid(kVolumen, dm().model(), dm300().QDetalle4T,
                                  dm300().calculadas4T(), prompts()));
     right->addStretch();
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
+    columns->addLayout(left, 2);
+    columns->addLayout(right, 3);
     layout->addLayout(columns, 1);
 }
 
@@ -319,7 +320,7 @@ QWidget* TFMM300::actividades() {
     for (const Actividad& a : kActividades) {
         const QString sufijo = QLatin1String(a.sufijo);
         auto* titulo = new DBEdit(detalle, QStringLiteral("TITULO_") + sufijo, prompts());
-        titulo->setMinimumWidth(240);
+        titulo->setMinimumWidth(200);
         auto* clave = new DBEdit(detalle, QStringLiteral("CLAVE_") + sufijo, prompts());
         clave->setMaximumWidth(30);
         auto* epigrafe =

@@ -231,6 +231,10 @@ TEST_F(TDMM300Test, TheLineHoldsTagsAndBothPagesFieldByField) {
                                                  {660, 468, blanks(468)},
                                                  {1128, 12, "</T30303000>"},
                                              });
+    const FileView view = viewFile(bytes);
+    EXPECT_EQ(view.faults, 0) << view.lines.join(u'\n').toStdString();
+    EXPECT_EQ(view.lines.filter(QStringLiteral("relleno del 4º trimestre")).size(), 1)
+        << "the viewer tells the filler from the information";
     const QString copy = drive.file(QStringLiteral("aeat/303_2018/GARCIA  DE LA FUENTE_2T.303"));
     QFile c(copy);
     ASSERT_TRUE(c.open(QIODevice::ReadOnly)) << copy.toStdString();
