@@ -1,8 +1,7 @@
 // What lives in model 111's form: where the focus goes, the complementary mode, and the
 // road of a user from a new record to the written file.
 #include "returns/periodic/TFMM111.h"
-#include "CloseWindows.h"
-#include "M111Fixture.h"
+#include "ReturnFormTest.h"
 #include "QtPrinters.h"
 #include "db/Statement.h"
 #include "framework/DBEdit.h"
@@ -23,45 +22,7 @@ namespace {
 
 using Button = TDBNavigatorVC::Button;
 
-class TFMM111Test : public ::testing::Test {
-protected:
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    DataModules modules{test.main};
-    FormManager manager{test.main, modules};
-    TFMM111& form = open();
-
-    TFMM111& open() {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        TFMM111& f = manager.MuestraFormulario<TFMM111>();
-        QApplication::setActiveWindow(&f);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        return f;
-    }
-    void TearDown() override { closeWindows(); }
-    db::DataSet& record() { return form.dm().QMaestro; }
-    // The box of a field: typed ones are "DBE" + name, computed ones "DBS" + name.
-    QLineEdit* edit(const char* field) {
-        for (const char* prefix : {"DBE", "DBS"})
-            if (auto* e = form.findChild<QLineEdit*>(QLatin1String(prefix) + QLatin1String(field)))
-                return e;
-        ADD_FAILURE() << "no box of " << field;
-        return nullptr;
-    }
-    // Types into a box and leaves it, as a user does.
-    void type(QWidget* w, const QString& text) {
-        w->setFocus();
-        QTest::keyClicks(w, text);
-        QTest::keyClick(w, Qt::Key_Tab);
-    }
-    void choosePeriod(int item) {
-        form.DBComboBoxVC3->setFocus();
-        for (int i = 0; i < item; ++i)
-            QTest::keyClick(form.DBComboBoxVC3, Qt::Key_Down);
-        QTest::keyClick(form.DBComboBoxVC3, Qt::Key_Tab);
-    }
-};
+using TFMM111Test = ReturnFormTest<TFMM111>;
 
 TEST_F(TFMM111Test, InsertShowsTheFirstPageAndFocusesTheTaxpayerEditFocusesBox01) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Retenciones e ingresos a cuenta   - MODELO 111"));

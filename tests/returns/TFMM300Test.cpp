@@ -1,8 +1,7 @@
 // What lives in model 303's form: the panels its answers open, the result that closes the
 // "without activity" box, the fourth quarter's own navigator, and the road to the file.
 #include "returns/periodic/TFMM300.h"
-#include "CloseWindows.h"
-#include "M111Fixture.h"
+#include "ReturnFormTest.h"
 #include "framework/DBCheckBox.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
@@ -20,44 +19,13 @@ namespace {
 
 using Button = TDBNavigatorVC::Button;
 
-class TFMM300Test : public ::testing::Test {
+class TFMM300Test : public ReturnFormTest<TFMM300> {
 protected:
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    DataModules modules{test.main};
-    FormManager manager{test.main, modules};
-    TFMM300& form = open();
-
-    TFMM300& open() {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        TFMM300& f = manager.MuestraFormulario<TFMM300>();
-        QApplication::setActiveWindow(&f);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        return f;
-    }
-    void TearDown() override { closeWindows(); }
-    db::DataSet& record() { return form.dm().QMaestro; }
-    QLineEdit* edit(const char* field) {
-        for (const char* prefix : {"DBE", "DBS"})
-            if (auto* e = form.findChild<QLineEdit*>(QLatin1String(prefix) + QLatin1String(field)))
-                return e;
-        ADD_FAILURE() << "no box of " << field;
-        return nullptr;
-    }
-    void type(QWidget* w, const QString& text) {
-        w->setFocus();
-        QTest::keyClicks(w, text);
-        QTest::keyClick(w, Qt::Key_Tab);
-    }
     // A new record of taxpayer 12 for the period at that place of the list.
     void start(int period) {
         form.NavMain->BtnClick(Button::Insert);
         type(form.EContribuyente, QStringLiteral("12"));
-        form.DBComboBoxVC3->setFocus();
-        for (int i = 0; i < period; ++i)
-            QTest::keyClick(form.DBComboBoxVC3, Qt::Key_Down);
-        QTest::keyClick(form.DBComboBoxVC3, Qt::Key_Tab);
+        choosePeriod(period);
     }
 };
 
