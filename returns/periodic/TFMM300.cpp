@@ -177,7 +177,7 @@ TFMM300::TFMM300(FormManager& manager)
     muestraConcurso();
     muestraComplementaria();
     muestraSinActividad();
-    resize(1340, 720);
+    resize(1340, 696);
 }
 
 TDMM300& TFMM300::dm300() const {

@@ -60,7 +60,7 @@ TEST(ProgramTest, AnArgumentItCannotTakeIsNamed) {
         {{"ver"}, "Falta el fichero de ver"},
         {{"imprime"}, "Orden desconocida: imprime"},
         {{"fichero", "111", "--contribuyente", "12", "--periodo"}, "Falta el valor de --periodo"},
-        {{"fichero", "303", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 303"},
+        {{"fichero", "390", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 390"},
     };
     const TempDir settings;
     for (const Case& c : cases) {

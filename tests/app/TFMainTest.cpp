@@ -62,7 +62,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
               (QStringList{"Modelo 111", "Modelo 115", "Modelo 123 (off)", "-",
                            "Modelo 130 (off)", "Modelo 131 (off)", "-", "Modelo 202 (off)"}));
-    EXPECT_EQ(visibleItems(menu("I.V.A")), QStringList{"Modelo 303 (off)"});
+    EXPECT_EQ(visibleItems(menu("I.V.A")), QStringList{"Modelo 303"});
     EXPECT_EQ(visibleItems(menu("Informativas")),
               (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));
     EXPECT_EQ(visibleItems(menu("Cuentas anuales")),
