@@ -83,8 +83,10 @@ private:
 
 } // namespace
 
-ComputedBoxes::ComputedBoxes(db::DataSet& record, std::span<const ComputedBox> boxes)
-    : record_(record), order_(Sorter(boxes).order), pending_(order_.size()) {
+ComputedBoxes::ComputedBoxes(db::DataSet& record, std::span<const ComputedBox> boxes,
+                             TextValue textValue)
+    : record_(record), textValue_(textValue), order_(Sorter(boxes).order),
+      pending_(order_.size()) {
     for (const ComputedBox* box : order_)
         for (const QString& input : box->inputs)
             if (!names_.contains(input))
@@ -107,6 +109,12 @@ ComputedBoxes::ComputedBoxes(db::DataSet& record, std::span<const ComputedBox> b
 bool ComputedBoxes::computes(const QString& field) const {
     return std::any_of(order_.begin(), order_.end(),
                        [&](const ComputedBox* b) { return b->result == field; });
+}
+
+bool ComputedBoxes::locked(const QString& field) const {
+    return std::any_of(order_.begin(), order_.end(), [&](const ComputedBox* b) {
+        return b->result == field && !b->typedOver;
+    });
 }
 
 void ComputedBoxes::changed(const QString& field) {
@@ -134,7 +142,11 @@ void ComputedBoxes::ripple() {
 void ComputedBoxes::compute(const ComputedBox& box) {
     std::vector<double> values;
     values.reserve(size_t(box.inputs.size()));
-    for (const QString& input : box.inputs)
-        values.push_back(record_.field(input).asFloat());
+    for (const QString& input : box.inputs) {
+        const db::Field& f = record_.field(input);
+        values.push_back(f.type() == db::FieldType::Text && textValue_
+                             ? textValue_(input, f.asString())
+                             : f.asFloat());
+    }
     record_.field(box.result).setAsFloat(box.formula(values));
 }

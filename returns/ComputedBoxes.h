@@ -11,13 +11,15 @@ class DataSet;
 }
 
 // A box the model computes: its field, the fields it is computed from, and the formula
-// over their values in that order.
+// over their values in that order. Some official forms let the user type over a computed
+// box; the next change of an input computes it again.
 struct ComputedBox {
     using Formula = double (*)(std::span<const double> inputs);
 
     QString result;
     QStringList inputs;
     Formula formula;
+    bool typedOver = false;
 };
 
 // Formulas that the models' tables share.
@@ -37,9 +39,16 @@ double percentage(std::span<const double> v);
 // however indirectly, or that compute one box twice are refused when the set is built.
 class ComputedBoxes {
 public:
-    ComputedBoxes(db::DataSet& record, std::span<const ComputedBox> boxes);
+    // What a text input counts as in a formula (a tax-rate code: one rate or two); without
+    // it, a formula reads numbers only.
+    using TextValue = double (*)(const QString& field, const QString& text);
+
+    ComputedBoxes(db::DataSet& record, std::span<const ComputedBox> boxes,
+                  TextValue textValue = nullptr);
 
     bool computes(const QString& field) const;
+    // Computed and not to be typed over: the form shades it.
+    bool locked(const QString& field) const;
     // What depends on `field` computed again, as a change of it would.
     void changed(const QString& field);
 
@@ -48,6 +57,7 @@ private:
     void compute(const ComputedBox& box);
 
     db::DataSet& record_;
+    TextValue textValue_;
     std::vector<const ComputedBox*> order_;        // inputs before results
     std::vector<std::vector<bool>> reaches_;       // per input name's slot: boxes downstream
     QStringList names_;                            // the slots of reaches_

@@ -21,7 +21,7 @@ QString shown(QString text) {
 bool readBack(layout::Kind kind) {
     using layout::Kind;
     return kind == Kind::Count || kind == Kind::Amount || kind == Kind::Percent ||
-           kind == Kind::Date || kind == Kind::Mark;
+           kind == Kind::Date || kind == Kind::DateDMY || kind == Kind::Mark;
 }
 
 class Viewer {

@@ -54,9 +54,13 @@ void read(LayoutField& f) {
         readAmount(f, QStringLiteral(" %"));
         break;
     case Kind::Date:
+    case Kind::DateDMY:
         if (allOf(f.content, u' '))
             break;
-        if (const QDate d = QDate::fromString(f.content, QStringLiteral("yyyyMMdd")); d.isValid())
+        if (const QDate d = QDate::fromString(f.content, f.row->kind == Kind::Date
+                                                             ? QStringLiteral("yyyyMMdd")
+                                                             : QStringLiteral("ddMMyyyy"));
+            d.isValid())
             f.value = util::formatDate(d);
         else
             f.fault = QStringLiteral("no es una fecha");

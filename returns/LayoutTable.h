@@ -14,6 +14,7 @@ enum class Kind {
     Amount,  // a field in cents, zero-filled, "N" below zero (ImporteN)
     Percent, // a rate in hundredths, as an amount (ImporteN); zeros while its base writes 0
     Date,    // a date field as yyyymmdd, blanks when null
+    DateDMY, // a date field as ddmmyyyy, blanks when null
     Blanks,
     Zeros,
     Mark,    // "X" when a yes/no field holds 1, else a blank

@@ -62,9 +62,13 @@ QString LayoutWriter::content(const layout::Row& row) const {
         if (*row.base && util::cents(fields_(QString::fromUtf8(row.base)).asFloat()) == 0)
             return UUtiles::RepiteCaracter(row.length, u'0');
         return UUtiles::ImporteN(row.length, fields_(source).asFloat());
-    case Kind::Date: {
+    case Kind::Date:
+    case Kind::DateDMY: {
         const db::Value date = fields_(source);
-        return date.isNull() ? UUtiles::Espacios(row.length) : UUtiles::FechaAAAAMMDD(date.asDate());
+        if (date.isNull())
+            return UUtiles::Espacios(row.length);
+        return row.kind == Kind::Date ? UUtiles::FechaAAAAMMDD(date.asDate())
+                                      : UUtiles::FechaDDMMAAAA(date.asDate());
     }
     case Kind::Blanks:
         return UUtiles::Espacios(row.length);

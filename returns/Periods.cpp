@@ -21,10 +21,25 @@ const Period kQuartersAndMonths[] = {
     {"12", "12- Diciembre"},
 };
 
+// The instalment returns keep the quarter's number alone.
+const Period kQuarterNumbers[] = {
+    {"0", "Seleccione un período"}, {"1", "1T- primer trimestre"},
+    {"2", "2T- segundo trimestre"}, {"3", "3T- tercer trimestre"},
+    {"4", "4T- cuarto trimestre"},
+};
+
+const Period kCorporateInstalments[] = {
+    {"1", "1P - ABRIL"},
+    {"2", "2P - OCTUBRE"},
+    {"3", "3P - DICIEMBRE"},
+};
+
 } // namespace
 
 constinit const std::span<const Period> kTrimestres = kQuarters;
 constinit const std::span<const Period> kTrimestresYMeses = kQuartersAndMonths;
+constinit const std::span<const Period> kTrimestresNumero = kQuarterNumbers;
+constinit const std::span<const Period> kPagosSociedades = kCorporateInstalments;
 
 std::optional<std::pair<QDate, QDate>> dates(const QString& code, int year) {
     if (code.size() != 2)

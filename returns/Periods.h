@@ -8,7 +8,7 @@
 #include <utility>
 
 // The periods a return is filed for, as its period box lists them: the code stored and
-// the caption shown, "00" (none chosen) first.
+// the caption shown, the code of none chosen ("00", "0") first where the box has one.
 namespace periods {
 
 struct Period {
@@ -18,6 +18,8 @@ struct Period {
 
 extern const std::span<const Period> kTrimestres;
 extern const std::span<const Period> kTrimestresYMeses;
+extern const std::span<const Period> kTrimestresNumero; // "1".."4"
+extern const std::span<const Period> kPagosSociedades;  // the corporate instalments "1".."3"
 
 // The first and last day of a quarter ("1T" to "4T") or a month ("01" to "12") of `year`;
 // nothing for any other code.

@@ -2,13 +2,18 @@
 
 #include "returns/periodic/TDMM111.h"
 #include "returns/periodic/TDMM115.h"
+#include "returns/periodic/TDMM123.h"
+#include "returns/periodic/TDMM130.h"
+#include "returns/periodic/TDMM131.h"
+#include "returns/periodic/TDMM202.h"
 #include "returns/periodic/TDMM300.h"
 
 namespace returns {
 
 std::span<const PeriodicReturn::Model* const> models() {
-    static const PeriodicReturn::Model* const all[] = {&TDMM111::kModelo, &TDMM115::kModelo,
-                                                              &TDMM300::kModelo};
+    static const PeriodicReturn::Model* const all[] = {
+        &TDMM111::kModelo, &TDMM115::kModelo, &TDMM123::kModelo, &TDMM130::kModelo,
+        &TDMM131::kModelo, &TDMM202::kModelo, &TDMM300::kModelo};
     return all;
 }
 

@@ -47,7 +47,7 @@ void BoxGrid::addRow(const BoxGroup::Row& row) {
         grid_->addWidget(number, at, column++, Qt::AlignRight);
         const bool count = casilla->kind == layout::Kind::Count;
         QLineEdit* edit = nullptr;
-        if (computed_.computes(campo)) {
+        if (computed_.locked(campo)) {
             edit = new DBShadedBox(record_, campo, prompts_);
         } else {
             auto* typed = new DBEdit(record_, campo, prompts_);

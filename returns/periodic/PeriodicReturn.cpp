@@ -42,9 +42,10 @@ private:
 } // namespace
 
 bool PeriodicReturn::Model::periodoValido(const QString& periodo) const {
-    return periodo != u"00" && std::any_of(periodos.begin(), periodos.end(), [&](const auto& p) {
-               return periodo == QLatin1String(p.code);
-           });
+    const bool ninguno = std::all_of(periodo.begin(), periodo.end(), [](QChar c) { return c == u'0'; });
+    return !ninguno && std::any_of(periodos.begin(), periodos.end(), [&](const auto& p) {
+        return periodo == QLatin1String(p.code);
+    });
 }
 
 namespace {
@@ -68,7 +69,8 @@ const layout::Row* PeriodicReturn::Model::casilla(const QString& numero) const {
 
 PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
     : TDMBase(main), xContribuyente(main.Database, TLocal), model_(model),
-      calculadas_(QMaestro, model.calculadas), registros_{&QMaestro, &xContribuyente} {
+      calculadas_(QMaestro, model.calculadas, model.valorTexto),
+      registros_{&QMaestro, &xContribuyente} {
     QMaestro.setSelectSql(QStringLiteral("select * from %1 where contribuyente = :contribuyente "
                                          "and periodo = :periodo")
                               .arg(model_.tabla));
@@ -145,6 +147,15 @@ bool PeriodicReturn::leeContribuyente(const QString& sql,
     return found;
 }
 
+void PeriodicReturn::DatosContribuyente() {
+    leeContribuyente(QStringLiteral("select iban from t_contribuyentes "
+                                    "where contribuyente = :contribuyente"),
+                     [this](db::Statement& row) {
+                         campo(QStringLiteral("IBAN"))
+                             .setValue(row.field(QStringLiteral("IBAN")).variant());
+                     });
+}
+
 // A return of no registered taxpayer could never be filed.
 void PeriodicReturn::QMaestroBeforePost() {
     if (!leeContribuyente(QStringLiteral("select contribuyente from t_contribuyentes "
@@ -171,6 +182,9 @@ void PeriodicReturn::xDatosContaBeforeOpen() {
 }
 
 bool PeriodicReturn::CapturaContabilidad() {
+    if (!captura())
+        throw tributra::Error(
+            QStringLiteral("El modelo %1 no se captura de la contabilidad").arg(model_.modelo));
     // Without a period there is nothing to ask the books for.
     if (!model_.periodoValido(campo(kPeriodo).asString()))
         throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));

@@ -28,15 +28,17 @@ public:
         QString modelo;                             // "111"
         QString tabla;                              // "T_MOD111"
         QStringList campos;                         // every column of the table
-        std::span<const periods::Period> periodos;  // "00" (none chosen) first
+        std::span<const periods::Period> periodos;  // none chosen ("00", "0") first, if any
         QString version;                            // of the program, in the AUX block
         QString sufijoPeriodo;                      // after the period in the tags and the copy's name
         QString errorFichero;                       // when the print file cannot be made
         std::span<const layout::Table> paginas;     // in the file's order
         std::span<const ComputedBox> calculadas;
         std::unique_ptr<PeriodicReturn> (*crea)(TDMMain&);
+        // What a text field counts as in the computed boxes, for the models that need it.
+        ComputedBoxes::TextValue valorTexto = nullptr;
 
-        // A period the return can be filed for: any listed but "00".
+        // A period the return can be filed for: any listed but the one of none chosen.
         bool periodoValido(const QString& periodo) const;
         // Where a box of the file is: its page's row; null for a number no page has.
         const layout::Row* casilla(const QString& numero) const;
@@ -45,6 +47,8 @@ public:
     PeriodicReturn(TDMMain& main, const Model& model);
 
     const Model& model() const { return model_; }
+    // Whether the model's boxes come from the accounting database.
+    bool captura() const { return !xDatosConta.selectSql().isEmpty(); }
     const ComputedBoxes& calculadas() const { return calculadas_; }
 
     // The record of the taxpayer and period on screen: the stored one, put in edit, or a
@@ -56,6 +60,7 @@ public:
     // Opens the accounting database of the record's taxpayer, lets the model put the
     // capture's rows into its boxes, and closes it again on every way out. False when
     // the taxpayer has no accounting database or it did not open (the user was told).
+    // A model entered by hand (no capture statement) refuses it.
     bool CapturaContabilidad();
     // Writes the file and tells the user how it went; true when the print file was written.
     bool GeneraFichero();
@@ -89,8 +94,10 @@ public:
 protected:
     // The model's defaults of a new record; the key's change handlers stay quiet meanwhile.
     virtual void QMaestroNewRecord() = 0;
-    virtual void DatosContribuyente() = 0;
-    virtual void AsignaCasillas() = 0;
+    // Most models take only the taxpayer's account.
+    virtual void DatosContribuyente();
+    // What a model that captures puts into its boxes from the rows of xDatosConta.
+    virtual void AsignaCasillas() {}
     // What the rule of that name of the model's pages writes; "iban" is every model's:
     // the account, or 34 blanks for a negative declaration.
     virtual QString Regla(const QString& nombre);

@@ -1,5 +1,6 @@
 #include "returns/periodic/PeriodicReturnForm.h"
 
+#include "framework/DBCheckBox.h"
 #include "framework/DBEdit.h"
 #include "framework/DBShadedBox.h"
 #include "framework/TDBComboBoxVC.h"
@@ -123,7 +124,7 @@ QVBoxLayout* PeriodicReturnForm::paginaOtrosDatos(const QString& grupo, const QS
     auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Otros datos de la declaración")));
     auto* ingreso = new QGroupBox(grupo);
     auto* form = new QFormLayout(ingreso);
-    QLineEdit* pago = dm().calculadas().computes(importe)
+    QLineEdit* pago = dm().calculadas().locked(importe)
                           ? static_cast<QLineEdit*>(new DBShadedBox(dm().QMaestro, importe, prompts()))
                           : new DBEdit(dm().QMaestro, importe, prompts());
     pago->setMaximumWidth(140);
@@ -156,6 +157,30 @@ QGroupBox* PeriodicReturnForm::grupoAgencia() {
         layout->addWidget(edit, width);
     }
     return group;
+}
+
+DBCheckBox* PeriodicReturnForm::cabeceraComplementaria(const QString& marca,
+                                                       const QString& justificante,
+                                                       QList<QWidget*> abre) {
+    auto* box = new DBCheckBox(QStringLiteral("Autoliquidación complementaria "), dm().QMaestro,
+                               marca, prompts(), QStringLiteral("1"), QStringLiteral("0"));
+    box->setObjectName(QStringLiteral("CBComplementaria"));
+    auto* receipt = new DBEdit(dm().QMaestro, justificante, prompts());
+    receipt->setMaximumWidth(130);
+    abre.prepend(receipt);
+    const auto follow = [box, abre] {
+        for (QWidget* w : abre)
+            w->setEnabled(box->isChecked());
+    };
+    connect(box, &QCheckBox::toggled, this, follow);
+    follow();
+    auto* grid = new QGridLayout;
+    grid->addWidget(box, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Nº de justificante")), 1, 0);
+    grid->addWidget(receipt, 1, 1);
+    cabecera_->addLayout(grid);
+    cabecera_->addStretch();
+    return box;
 }
 
 QWidget* PeriodicReturnForm::pagina(const QString& title) {

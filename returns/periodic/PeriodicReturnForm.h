@@ -5,6 +5,7 @@
 
 #include <QStyle>
 
+class DBCheckBox;
 class PeriodicReturn;
 class QGroupBox;
 class QHBoxLayout;
@@ -49,6 +50,11 @@ protected:
                           const QStringList& tipos, const QStringList& valores);
     // The taxpayer's tax office, read-only.
     QGroupBox* grupoAgencia();
+    // In the head, the check box "Autoliquidación complementaria " on `marca` ("1" or "0")
+    // and the receipt number of the earlier declaration on `justificante`; ticked, it opens
+    // the receipt and `abre` (the box of earlier results), unticked it closes them.
+    DBCheckBox* cabeceraComplementaria(const QString& marca, const QString& justificante,
+                                       QList<QWidget*> abre);
     QWidget* pagina(const QString& title);
 
 private:

@@ -60,15 +60,6 @@ void TDMM115::QMaestroNewRecord() {
     campo(QStringLiteral("ES_COMPLEMENTARIA")).setAsInteger(0);
 }
 
-void TDMM115::DatosContribuyente() {
-    leeContribuyente(QStringLiteral("select iban from t_contribuyentes "
-                                    "where contribuyente = :contribuyente"),
-                     [this](db::Statement& row) {
-                         campo(QStringLiteral("IBAN"))
-                             .setAsString(row.field(QStringLiteral("IBAN")).asString());
-                     });
-}
-
 // Only the procedure's first row.
 void TDMM115::AsignaCasillas() {
     xDatosConta.first();

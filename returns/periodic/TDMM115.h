@@ -12,6 +12,5 @@ public:
 
 protected:
     void QMaestroNewRecord() override;
-    void DatosContribuyente() override;
     void AsignaCasillas() override;
 };

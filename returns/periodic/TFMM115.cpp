@@ -1,16 +1,11 @@
 #include "returns/periodic/TFMM115.h"
 
-#include "framework/DBCheckBox.h"
-#include "framework/DBEdit.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
 #include "framework/TDBNavigatorVC.h"
 #include "returns/periodic/BoxGrid.h"
 #include "returns/periodic/TDMM115.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,42 +30,18 @@ TFMM115::TFMM115(FormManager& manager)
     setWindowTitle(
         QStringLiteral("Rendimiento procedentes del arrendamiento de inmuebles urbanos. MODELO 115"));
 
-    CBComplementaria =
-        new DBCheckBox(QStringLiteral("Autoliquidación complementaria "), dm().QMaestro,
-                       QStringLiteral("ES_COMPLEMENTARIA"), prompts(), QStringLiteral("1"),
-                       QStringLiteral("0"));
-    connect(CBComplementaria, &QCheckBox::toggled, this, [this] { muestraComplementaria(); });
-    EJustificante = new DBEdit(dm().QMaestro, QStringLiteral("C402"), prompts());
-    EJustificante->setMaximumWidth(130);
-    auto* complementary = new QGridLayout;
-    complementary->addWidget(CBComplementaria, 0, 0, 1, 2);
-    complementary->addWidget(new QLabel(QStringLiteral("Nº de justificante")), 1, 0);
-    complementary->addWidget(EJustificante, 1, 1);
-    cabecera()->addLayout(complementary);
-    cabecera()->addStretch();
-
-    paginaLiquidacion();
+    auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Liquidacion (3)")));
+    auto* grid = new BoxGrid(kLiquidacion, dm(), prompts());
+    NavMain->EditaControl = grid->box(QStringLiteral("C301"));
+    layout->addWidget(grid);
+    filaCaptura(layout);
+    layout->addStretch();
     paginaOtrosDatos(QStringLiteral("Ingreso (5)"), QStringLiteral("C502"),
                      QStringLiteral("(Casilla 5)"),
                      {QStringLiteral("A ingresar"), QStringLiteral("Domiciliacion del ingreso"),
                       QStringLiteral("Negativa")},
                      {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N")})->addStretch();
-    muestraComplementaria();
+    cabeceraComplementaria(QStringLiteral("ES_COMPLEMENTARIA"), QStringLiteral("C402"),
+                           {grid->box(QStringLiteral("C304"))});
     resize(900, 560);
-}
-
-void TFMM115::paginaLiquidacion() {
-    auto* layout = new QVBoxLayout(pagina(QStringLiteral("&Liquidacion (3)")));
-    auto* grid = new BoxGrid(kLiquidacion, dm(), prompts());
-    NavMain->EditaControl = grid->box(QStringLiteral("C301"));
-    ECasilla04 = static_cast<DBEdit*>(grid->box(QStringLiteral("C304")));
-    layout->addWidget(grid);
-    filaCaptura(layout);
-    layout->addStretch();
-}
-
-void TFMM115::muestraComplementaria() {
-    const bool on = CBComplementaria->isChecked();
-    EJustificante->setEnabled(on);
-    ECasilla04->setEnabled(on);
 }

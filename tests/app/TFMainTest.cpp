@@ -60,8 +60,8 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Contribuyentes", "-", "Importa Datos", "Importa contribuyentes",
                            "Importa Memoria (off)", "-", "Salir de la aplicación"}));
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
-              (QStringList{"Modelo 111", "Modelo 115", "Modelo 123 (off)", "-",
-                           "Modelo 130 (off)", "Modelo 131 (off)", "-", "Modelo 202 (off)"}));
+              (QStringList{"Modelo 111", "Modelo 115", "Modelo 123", "-", "Modelo 130",
+                           "Modelo 131", "-", "Modelo 202"}));
     EXPECT_EQ(visibleItems(menu("I.V.A")), QStringList{"Modelo 303"});
     EXPECT_EQ(visibleItems(menu("Informativas")),
               (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));

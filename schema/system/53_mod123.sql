@@ -1,0 +1,20 @@
+/* Model 123: withholdings on income from movable capital, entered by hand; one row per
+   taxpayer and quarter or month. */
+CREATE TABLE T_MOD123 (
+    CONTRIBUYENTE INTEGER NOT NULL,
+    PERIODO VARCHAR(2) NOT NULL,
+    TIPO VARCHAR(1),
+    C01 D_CUENTA,
+    C02 D_IMPORTE,
+    C03 D_IMPORTE,
+    C04 D_IMPORTE,
+    C05 D_IMPORTE,
+    C06 D_IMPORTE,
+    C07 D_IMPORTE,
+    C08 D_IMPORTE,
+    C4I D_IMPORTE,
+    ES_COMPLEMENTARIA D_INDICADOR,
+    C602 VARCHAR(13),
+    IBAN VARCHAR(34),
+    CONSTRAINT PK_MOD123 PRIMARY KEY (CONTRIBUYENTE, PERIODO)
+);
