@@ -42,6 +42,9 @@ const DemoTaxpayer kTaxpayers[] = {
      "JOSE SANCHEZ PUJANTE", "TITULAR", "conta_arrendador.fdb", Kind::Landlord},
     {4, "27456789N", "LOPEZ RUIZ", "CARMEN", "DE LA PAZ", "30800", "LORCA", "MURCIA", "30602",
      "CARMEN LOPEZ RUIZ", "TITULAR", nullptr, Kind::Company},
+    // A company whose books are kept elsewhere: its corporate-tax instalments are typed.
+    {5, "A30654321", "CONSTRUCCIONES MAR MENOR SA", "", "GRAN VIA", "30730", "SAN JAVIER",
+     "MURCIA", "30600", "LUIS GARCIA PEREZ", "ADMINISTRADOR", nullptr, Kind::Company},
 };
 
 // A few activity headings, key character first, for the VAT return's heading look-ups; the

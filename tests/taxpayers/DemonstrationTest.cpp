@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "config/TDMMain.h"
 #include "framework/TDMBase.h"
+#include "returns/periodic/TDMM130.h"
 #include "returns/periodic/TDMM300.h"
 #include "util/Cents.h"
 
@@ -37,13 +38,14 @@ TEST(Demonstration, StartsOnItsTaxpayersEachWithItsAccounting) {
     QStringList taxpayers;
     for (q.execute(); !q.eof(); q.next())
         taxpayers << q.field(1).asString();
-    EXPECT_EQ(taxpayers.size(), 4);
+    EXPECT_EQ(taxpayers.size(), 5);
     for (int number : {1, 2, 3}) {
         SCOPED_TRACE(number);
         ASSERT_TRUE(main.AbreContabilidad(number));
         EXPECT_EQ(accounting.EmpresaContable(2018), 3) << "the 2018 company of its accounting";
     }
-    EXPECT_FALSE(main.AbreContabilidad(4)) << "the one without accounting";
+    for (int number : {4, 5})
+        EXPECT_FALSE(main.AbreContabilidad(number)) << "those without accounting";
     EXPECT_TRUE(prompts.log().isEmpty());
 }
 
@@ -98,3 +100,37 @@ TEST(Demonstration, ItsBooksGiveModel303RealQuarters) {
 }
 
 } // namespace
+
+// The self-employed person's books give model 130 the income, expenses and withholdings
+// since 1 January, and the instalments already paid: each quarter deducts what the earlier
+// ones declared.
+TEST(Demonstration, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
+    TempDir dir;
+    const Demonstration demo(dir.file("demo"));
+    demo.build();
+    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
+    ScopedCurrentDir current(demo.settingsFolder());
+    FakePrompts prompts;
+    TDMMain main(prompts);
+    TDMM130 dm(main);
+    dm.DataModuleCreate();
+    auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
+
+    double declared = 0, income = 0;
+    for (const char* quarter : {"1", "2", "3", "4"}) {
+        SCOPED_TRACE(quarter);
+        dm.QMaestro.append();
+        dm.QMaestro.field(QStringLiteral("CONTRIBUYENTE")).setAsInteger(2);
+        dm.QMaestro.field(QStringLiteral("PERIODO")).setAsString(QString::fromLatin1(quarter));
+        ASSERT_TRUE(dm.CapturaContabilidad());
+        EXPECT_GT(box("C301"), income) << "income since 1 January grows";
+        EXPECT_GT(box("C302"), 0);
+        EXPECT_GT(box("C306"), 0) << "withholdings borne";
+        EXPECT_NEAR(box("C305"), declared, 0.005) << "the earlier quarters' instalments";
+        EXPECT_GT(box("C307"), 0);
+        income = box("C301");
+        declared += box("C307");
+        dm.QMaestro.post();
+    }
+    EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
+}
