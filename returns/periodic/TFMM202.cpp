@@ -4,6 +4,7 @@
 #include "framework/DBEdit.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
+#include "framework/LookupSearch.h"
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
@@ -224,8 +225,8 @@ void TFMM202::paginaArticulo403(QList<QWidget*>& cooperativas) {
     auto* b1 = new QVBoxLayout;
     b1->addWidget(unTipo);
     b1->addStretch();
-    layout->addLayout(base, 3);
-    layout->addLayout(b1, 2);
+    layout->addLayout(base, 1);
+    layout->addLayout(b1, 1);
 }
 
 void TFMM202::paginaArticulo403Continuacion(QList<QWidget*>& cooperativas,
@@ -244,8 +245,8 @@ void TFMM202::paginaArticulo403Continuacion(QList<QWidget*>& cooperativas,
     auto* total = new QVBoxLayout;
     total->addWidget(resultado);
     total->addStretch();
-    layout->addLayout(b2, 1);
-    layout->addLayout(total, 1);
+    layout->addLayout(b2, 3);
+    layout->addLayout(total, 2);
 }
 
 void TFMM202::paginaOtros() {
@@ -262,8 +263,7 @@ void TFMM202::paginaOtros() {
                                     QStringLiteral("N")}));
     EImporte = new QLineEdit;
     EImporte->setObjectName(QStringLiteral("EImporte"));
-    EImporte->setReadOnly(true);
-    EImporte->setFocusPolicy(Qt::NoFocus);
+    makeCompanion(*EImporte, QPalette::Window);
     EImporte->setAlignment(Qt::AlignRight);
     EImporte->setMaximumWidth(140);
     form->addRow(QStringLiteral("Importe"), EImporte);

@@ -48,11 +48,12 @@ TEST(LayoutWriterTest, EachKindFillsItsRow) {
         {1, 3, Const, "<A>"},         {4, 8, Text, "NOMBRE"},  {12, 3, Count, "N"},
         {15, 6, Amount, "IMPORTE"},   {21, 5, Percent, "TIPO"}, {26, 8, Date, "FECHA"},
         {34, 8, Date, "SIN_FECHA"},   {42, 2, Blanks},          {44, 3, Zeros},
-        {47, 1, Rule, "x"},
+        {47, 1, Rule, "x"},           {48, 8, DateDMY, "FECHA"}, {56, 8, DateDMY, "SIN_FECHA"},
     };
-    EXPECT_EQ(writer().write({"registro", 47, rows}),
+    EXPECT_EQ(writer().write({"registro", 63, rows}),
               QStringLiteral("<A>DE LA FU007N0015002100") + QStringLiteral("20180305") +
-                  QString(8, u' ') + QStringLiteral("  000X"));
+                  QString(8, u' ') + QStringLiteral("  000X") + QStringLiteral("05032018") +
+                  QString(8, u' '));
 }
 
 // A rate is declared with its base: while the base writes no cents, the rate is zeros.
