@@ -1,7 +1,7 @@
 // Every periodic return of the list of models: its file composed in memory (the pages read
 // the taxpayer's identification from the database), the whole writing (compose, write the
-// print file, copy it into the agency's folder), and the command-line filing with a
-// capture from a generated accounting database (select, capture, post, write).
+// print file, copy it into the agency's folder), and the command-line filing (select,
+// capture from a generated accounting database where the model captures, post, write).
 #include "AccountingTestDatabase.h"
 #include "TestMain.h"
 #include "db/Statement.h"
@@ -17,10 +17,19 @@ const QString kTaxpayer = QStringLiteral(
     "INSERT INTO T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, NOMBRE, FP, IBAN) "
     "VALUES (12, '12345678Z', 'GARCIA DE LA FUENTE', 'ANA', 3, 'ES9121000418450200051332');");
 
+// The first period the model is filed for: the first quarter or instalment.
+QString primerPeriodo(const PeriodicReturn::Model& model) {
+    for (const periods::Period& p : model.periodos)
+        if (model.periodoValido(QLatin1String(p.code)))
+            return QLatin1String(p.code);
+    return {};
+}
+
 // A workstation with the model's module open on a posted record of taxpayer 12, whose
 // books are a generated company's.
 struct Office {
-    explicit Office(const PeriodicReturn::Model& model) : dm(model.crea(test.main)) {
+    explicit Office(const PeriodicReturn::Model& model)
+        : periodo(primerPeriodo(model)), dm(model.crea(test.main)) {
         QDir(drive.path()).mkdir(QStringLiteral("aeat"));
         db::Statement s(test.main.Database, test.main.TLocal);
         s.setSql(QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = :f "
@@ -36,7 +45,7 @@ struct Office {
         dm->QMaestro.post();
     }
 
-    const QString periodo = QStringLiteral("1T");
+    const QString periodo;
     TempDir drive;
     ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
     TestMain test{kTaxpayer};
@@ -59,8 +68,9 @@ void writeFile(benchmark::State& state, const PeriodicReturn::Model* model) {
 
 void fileFromTheCommandLine(benchmark::State& state, const PeriodicReturn::Model* model) {
     Office office(*model);
+    const bool captura = office.dm->captura();
     for (auto _ : state)
-        if (!office.dm->GeneraFicheroDe(12, office.periodo, true))
+        if (!office.dm->GeneraFicheroDe(12, office.periodo, captura))
             state.SkipWithError("the print file was not written");
 }
 
@@ -74,7 +84,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("GeneraFichero/" + name).c_str(), writeFile, model)
             ->Unit(benchmark::kMicrosecond)
             ->UseRealTime();
-        benchmark::RegisterBenchmark(("FicheroConCaptura/" + name).c_str(),
+        benchmark::RegisterBenchmark(("FicheroLineaDeOrdenes/" + name).c_str(),
                                      fileFromTheCommandLine, model)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
