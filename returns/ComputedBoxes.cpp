@@ -26,6 +26,10 @@ double percentage(std::span<const double> v) {
     return v.size() < 2 ? 0 : v[0] * v[1] / 100;
 }
 
+double twoPercent(std::span<const double> v) {
+    return v.empty() ? 0 : 0.02 * v[0];
+}
+
 } // namespace formula
 
 namespace {

@@ -30,6 +30,8 @@ double difference(std::span<const double> v);
 double copy(std::span<const double> v);
 // The first input times the second as a percentage: base and rate.
 double percentage(std::span<const double> v);
+// Two per cent of the first input: the instalment on agricultural income.
+double twoPercent(std::span<const double> v);
 } // namespace formula
 
 // Keeps a record's computed boxes up to date. A change of any input ripples through the

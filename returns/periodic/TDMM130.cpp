@@ -51,10 +51,6 @@ double veintePorCiento(std::span<const double> v) {
     return v[0] >= 0 ? 0.20 * v[0] : 0;
 }
 
-double dosPorCiento(std::span<const double> v) {
-    return 0.02 * v[0];
-}
-
 // Box 12: the previous instalments, never below zero.
 double sinNegativo(std::span<const double> v) {
     return std::max(0.0, formula::sum(v));
@@ -65,7 +61,7 @@ const ComputedBox kCalculadas[] = {
     {"C303", {"C301", "C302"}, formula::difference, true},
     {"C304", {"C303"}, veintePorCiento, true},
     {"C307", {"C304", "C305", "C306"}, formula::difference},
-    {"C309", {"C308"}, dosPorCiento, true},
+    {"C309", {"C308"}, formula::twoPercent, true},
     {"C311", {"C309", "C310"}, formula::difference},
     {"C312", {"C307", "C311"}, sinNegativo},
     {"C314", {"C312", "C313"}, formula::difference, true},

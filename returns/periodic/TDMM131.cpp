@@ -60,10 +60,6 @@ const layout::Row kPagina1[] = {
 
 const layout::Table kPaginas[] = {{"página 1", 751, kPagina1}};
 
-double dosPorCiento(std::span<const double> v) {
-    return 0.02 * v[0];
-}
-
 const ComputedBox kCalculadas[] = {
     {"C3I04A1", {"C3I02A1", "C3I03A1"}, formula::percentage},
     {"C3I04A2", {"C3I02A2", "C3I03A2"}, formula::percentage},
@@ -73,8 +69,8 @@ const ComputedBox kCalculadas[] = {
     // Box 01 follows the net yields themselves, so a yield at 0 % still counts.
     {"C301", {"C3I02A1", "C3I02A2", "C3I02A3", "C3I02A4", "C3I02A5"}, formula::sum},
     {"C302", {"C3I04A1", "C3I04A2", "C3I04A3", "C3I04A4", "C3I04A5"}, formula::sum},
-    {"C304", {"C303"}, dosPorCiento},
-    {"C306", {"C305"}, dosPorCiento},
+    {"C304", {"C303"}, formula::twoPercent},
+    {"C306", {"C305"}, formula::twoPercent},
     {"C307", {"C302", "C304", "C306"}, formula::sum},
     {"C310", {"C307", "C308", "C309"}, formula::difference},
     {"C313", {"C310", "C311", "C312"}, formula::difference},

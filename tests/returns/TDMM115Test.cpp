@@ -1,15 +1,12 @@
 // Model 115: its page field by field against the return's table, the computed boxes, and
 // the capture of a quarter or a month.
 #include "FixedFields.h"
-#include "M111Fixture.h"
+#include "ReturnModuleTest.h"
 #include "returns/periodic/TDMM115.h"
 #include "util/Error.h"
 
 namespace {
 
-QString amount17(qint64 cents) {
-    return QString::number(cents).rightJustified(17, u'0');
-}
 
 // A procedure that tells what it was asked: the first month as recipients, the last day
 // as the amount; a second row that must be ignored.
@@ -28,28 +25,13 @@ END ^
 SET TERM ; ^
 )");
 
-class TDMM115Test : public ::testing::Test {
+class TDMM115Test : public ReturnModuleTest<TDMM115> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
-    void choose(int taxpayer, const char* period) {
-        dm.QMaestro.append();
-        box("CONTRIBUYENTE").setAsInteger(taxpayer);
-        box("PERIODO").setAsString(QString::fromLatin1(period));
-    }
     QString page() {
         QFile f(test.work.file(QStringLiteral("mod115.txt")));
         return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).mid(328, 500)
                                            : QString();
     }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM115 dm{test.main};
 };
 
 } // namespace

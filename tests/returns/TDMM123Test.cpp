@@ -2,39 +2,17 @@
 // payment, and what a negative declaration leaves out.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "M111Fixture.h"
+#include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM123.h"
 
 namespace {
 
-const QString kIban = QStringLiteral("ES9121000418450200051332");
 
-QString amount17(qint64 cents) {
-    return QString::number(cents).rightJustified(17, u'0');
-}
 
-class TDMM123Test : public ::testing::Test {
+class TDMM123Test : public ReturnModuleTest<TDMM123> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
-    void choose(int taxpayer, const char* period) {
-        if (dm.QMaestro.editing())
-            dm.QMaestro.cancel();
-        dm.QMaestro.append();
-        box("CONTRIBUYENTE").setAsInteger(taxpayer);
-        box("PERIODO").setAsString(QString::fromLatin1(period));
-    }
-    // The line holds the opening tag (17) and the AUX block (311), then the page.
-    QString page() { return dm.ComponeFichero().mid(328, 500); }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM123 dm{test.main};
+    QString page() { return ReturnModuleTest::page(0, 500); }
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 // by the taxpayer's share.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "M111Fixture.h"
+#include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM130.h"
 #include "util/Error.h"
@@ -12,11 +12,7 @@
 
 namespace {
 
-const QString kIban = QStringLiteral("ES9121000418450200051332");
 
-QString amount17(qint64 cents) {
-    return QString::number(cents).rightJustified(17, u'0');
-}
 
 // A procedure that tells what it was asked: the month and the company in the income, the
 // account's length and the year in the expenses. Payments and withholdings carry cents a
@@ -39,29 +35,11 @@ END ^
 SET TERM ; ^
 )");
 
-class TDMM130Test : public ::testing::Test {
+class TDMM130Test : public ReturnModuleTest<TDMM130> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
-    void choose(int taxpayer, const char* period) {
-        if (dm.QMaestro.editing())
-            dm.QMaestro.cancel();
-        dm.QMaestro.append();
-        box("CONTRIBUYENTE").setAsInteger(taxpayer);
-        box("PERIODO").setAsString(QString::fromLatin1(period));
-    }
-    // The line holds the opening tag (17) and the AUX block (311), then the page.
-    QString page() { return dm.ComponeFichero().mid(328, 600); }
+    QString page() { return ReturnModuleTest::page(0, 600); }
     // Where box 01..19 is written.
     static int at(int number) { return 109 + 17 * (number - 1); }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM130 dm{test.main};
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 // new record's defaults.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "M111Fixture.h"
+#include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM202.h"
 
@@ -14,44 +14,22 @@
 
 namespace {
 
-const QString kIban = QStringLiteral("ES9121000418450200051332");
 
-QString amount17(qint64 cents) {
-    return QString::number(cents).rightJustified(17, u'0');
-}
 
 const char* const kIndicators[] = {"DA_3_LEY_49_2002", "DA_3_LEY_11_2009", "DA_3_POS_123", "DA_3_POS_124",
                                    "DA_3_POS_125",     "DA_3_POS_126",     "DA_3_POS_132", "DA_3_POS_133",
                                    "DC_6",             "IA_5_DATOS_ADICIONAL"};
 
-class TDMM202Test : public ::testing::Test {
+class TDMM202Test : public ReturnModuleTest<TDMM202> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
-    void choose(int taxpayer, const char* period) {
-        if (dm.QMaestro.editing())
-            dm.QMaestro.cancel();
-        dm.QMaestro.append();
-        box("CONTRIBUYENTE").setAsInteger(taxpayer);
-        box("PERIODO").setAsString(QString::fromLatin1(period));
-    }
     // In the order given: each entry may move the boxes computed from it.
     void enter(std::initializer_list<std::pair<const char*, double>> values) {
         for (const auto& [name, value] : values)
             box(name).setAsFloat(value);
     }
     void setRate(const char* code) { box("DA_3_POS_127").setAsString(QString::fromLatin1(code)); }
-    // The line holds the opening tag (17) and the AUX block (311), then pages 1 and 2.
-    QString page1() { return dm.ComponeFichero().mid(328, 700); }
-    QString page2() { return dm.ComponeFichero().mid(328 + 700, 700); }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM202 dm{test.main};
+    QString page1() { return page(0, 700); }
+    QString page2() { return page(700, 700); }
 };
 
 } // namespace

@@ -3,7 +3,7 @@
 // of the accounting settlement.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "M111Fixture.h"
+#include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM300.h"
 #include "util/Error.h"
@@ -15,11 +15,7 @@
 
 namespace {
 
-const QString kIban = QStringLiteral("ES9121000418450200051332");
 
-QString amount17(qint64 cents) {
-    return QString::number(cents).rightJustified(17, u'0');
-}
 
 // The fourth quarter's block when there is nothing to declare in it.
 QString filler4T() {
@@ -84,24 +80,12 @@ QString settlementBooks() {
                           "VALUES (7, 2018, '02', 100, 20);\n");
 }
 
-class TDMM300Test : public ::testing::Test {
+class TDMM300Test : public ReturnModuleTest<TDMM300> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    db::Field& box(const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)); }
+    TDMM300Test() : ReturnModuleTest(kTaxpayers + kHeadings) {}
     db::Field& detail(const char* name) { return dm.QDetalle4T.field(QString::fromLatin1(name)); }
-    void choose(int taxpayer, const char* period) {
-        if (dm.QMaestro.editing())
-            dm.QMaestro.cancel();
-        dm.QMaestro.append();
-        box("CONTRIBUYENTE").setAsInteger(taxpayer);
-        box("PERIODO").setAsString(QString::fromLatin1(period));
-    }
-    // The line holds the opening tag (17) and the AUX block (311), then pages 1 and 3.
-    QString page1() { return dm.ComponeFichero().mid(328, 1442); }
-    QString page3() { return dm.ComponeFichero().mid(328 + 1442, 1139); }
+    QString page1() { return page(0, 1442); }
+    QString page3() { return page(1442, 1139); }
     void expectType(const char* type) {
         EXPECT_EQ(box("TIPO").asString(), QString::fromLatin1(type));
         if (*type == 'I') {
@@ -110,11 +94,6 @@ protected:
             EXPECT_TRUE(box("IBAN").isNull()) << "nothing to pay, no account";
         }
     }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers + kHeadings};
-    TDMM300 dm{test.main};
 };
 
 } // namespace
