@@ -31,16 +31,39 @@ public:
     FileView view() {
         if (text_.startsWith(u"<T"))
             model_ = returns::findModel(text_.mid(2, 3));
-        if (!model_) {
-            view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(shown(text_.left(40)));
+        if (model_) {
+            view_.recognized = true;
+            telematic();
             return view_;
         }
-        view_.recognized = true;
-        telematic();
+        if (const PeriodicReturn::Model* model = printModel()) {
+            model_ = model;
+            view_.recognized = true;
+            view_.lines << QStringLiteral("Modelo %1, fichero de impresión").arg(model_->modelo);
+            section(model_->paginas.front(), 0);
+            if (text_.size() != model_->paginas.front().length)
+                fault(QStringLiteral("el registro tiene %1 caracteres y debería tener %2")
+                          .arg(text_.size())
+                          .arg(model_->paginas.front().length));
+            return view_;
+        }
+        view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(shown(text_.left(40)));
         return view_;
     }
 
 private:
+    // A print file is one record that opens with its model's constant ("31001 ").
+    const PeriodicReturn::Model* printModel() const {
+        for (const PeriodicReturn::Model* model : returns::models()) {
+            if (model->presentacion != PeriodicReturn::Model::Presentacion::Impresion)
+                continue;
+            const layout::Row& first = model->paginas.front().rows.front();
+            if (first.kind == layout::Kind::Const && text_.startsWith(QString::fromUtf8(first.source)))
+                return model;
+        }
+        return nullptr;
+    }
+
     // Opening tag, AUX block, the pages the model has, closing tag.
     void telematic() {
         const qsizetype end = text_.indexOf(u'>');

@@ -51,8 +51,14 @@ QString LayoutWriter::content(const layout::Row& row) const {
     switch (row.kind) {
     case Kind::Const:
         return source;
-    case Kind::Text:
-        return UUtiles::RellenaDerecha(fields_(source).asString(), row.length);
+    case Kind::Text: {
+        // A record is one line: a line break typed in a note is a blank there.
+        QString text = fields_(source).asString();
+        for (QChar& c : text)
+            if (c.category() == QChar::Other_Control)
+                c = u' ';
+        return UUtiles::RellenaDerecha(text, row.length);
+    }
     case Kind::Count:
         return UUtiles::CerosIzquierda(fields_(source).asString().trimmed(), row.length);
     case Kind::Amount:

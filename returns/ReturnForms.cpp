@@ -8,6 +8,8 @@
 #include "returns/periodic/TFMM131.h"
 #include "returns/periodic/TFMM202.h"
 #include "returns/periodic/TFMM300.h"
+#include "returns/periodic/TFMM310.h"
+#include "returns/periodic/TFMM311.h"
 
 namespace returns {
 
@@ -20,6 +22,8 @@ std::span<const ReturnForm> forms() {
         {"131", "AMod131", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM131>(a); }},
         {"202", "AMod202", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM202>(a); }},
         {"303", "AMod300", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM300>(a); }},
+        {"310", "AMod310", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM310>(a); }},
+        {"311", "AMod311", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM311>(a); }},
     };
     return all;
 }

@@ -7,13 +7,16 @@
 #include "returns/periodic/TDMM131.h"
 #include "returns/periodic/TDMM202.h"
 #include "returns/periodic/TDMM300.h"
+#include "returns/periodic/TDMM310.h"
+#include "returns/periodic/TDMM311.h"
 
 namespace returns {
 
 std::span<const PeriodicReturn::Model* const> models() {
     static const PeriodicReturn::Model* const all[] = {
         &TDMM111::kModelo, &TDMM115::kModelo, &TDMM123::kModelo, &TDMM130::kModelo,
-        &TDMM131::kModelo, &TDMM202::kModelo, &TDMM300::kModelo};
+        &TDMM131::kModelo, &TDMM202::kModelo, &TDMM300::kModelo, &TDMM310::kModelo,
+        &TDMM311::kModelo};
     return all;
 }
 

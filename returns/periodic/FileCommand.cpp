@@ -46,7 +46,8 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
         throw tributra::UsageError(QStringLiteral("Falta el modelo de fichero"));
     if (rest.size() > 1)
         throw tributra::UsageError(QStringLiteral("Argumento de más: %1").arg(rest[1]));
-    if (!returns::findModel(rest[0]))
+    const PeriodicReturn::Model* model = returns::findModel(rest[0]);
+    if (!model)
         throw tributra::UsageError(QStringLiteral("Modelo desconocido: %1").arg(rest[0]));
     atMostOnce(parser);
 
@@ -58,7 +59,12 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     if (!isNumber)
         throw tributra::UsageError(
             QStringLiteral("--contribuyente %1: no es un número de contribuyente").arg(numero));
-    command.periodo = required(parser, periodo).toUpper();
+    // A return of the year has one record per taxpayer and no period.
+    if (model->conPeriodo())
+        command.periodo = required(parser, periodo).toUpper();
+    else if (parser.isSet(periodo))
+        throw tributra::UsageError(
+            QStringLiteral("El modelo %1 no lleva --periodo").arg(model->modelo));
     command.captura = parser.isSet(captura);
     return command;
 }
@@ -70,8 +76,10 @@ QString FileCommand::usage() {
         for (const periods::Period& p : model->periodos)
             if (model->periodoValido(QLatin1String(p.code)))
                 codes << QLatin1String(p.code);
-        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO --periodo %2 [--captura]")
-                     .arg(model->modelo, codes.join(u'|'));
+        const QString periodo =
+            model->conPeriodo() ? QStringLiteral(" --periodo ") + codes.join(u'|') : QString();
+        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO%2 [--captura]")
+                     .arg(model->modelo, periodo);
     }
     return lines.join(u'\n');
 }

@@ -5,6 +5,7 @@
 #include "db/Error.h"
 #include "framework/Prompts.h"
 #include "platform/FileCopy.h"
+#include "platform/Program.h"
 #include "platform/SafeFileName.h"
 #include "platform/WindowsPaths.h"
 #include "returns/LayoutWriter.h"
@@ -71,10 +72,13 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
     : TDMBase(main), xContribuyente(main.Database, TLocal), model_(model),
       calculadas_(QMaestro, model.calculadas, model.valorTexto),
       registros_{&QMaestro, &xContribuyente} {
-    QMaestro.setSelectSql(QStringLiteral("select * from %1 where contribuyente = :contribuyente "
-                                         "and periodo = :periodo")
-                              .arg(model_.tabla));
-    setWriteSql(QMaestro, model_.tabla, model_.campos, {kContribuyente, kPeriodo}, KeyUpdate::Written);
+    const bool conPeriodo = model_.conPeriodo();
+    QMaestro.setSelectSql(
+        QStringLiteral("select * from %1 where contribuyente = :contribuyente%2")
+            .arg(model_.tabla, conPeriodo ? QStringLiteral(" and periodo = :periodo") : QString()));
+    setWriteSql(QMaestro, model_.tabla, model_.campos,
+                conPeriodo ? QStringList{kContribuyente, kPeriodo} : QStringList{kContribuyente},
+                KeyUpdate::Written);
     xContribuyente.setSelectSql(
         QStringLiteral("select NIF, APELLIDOS, NOMBRE from T_CONTRIBUYENTES "
                        "where contribuyente = :contribuyente"));
@@ -85,7 +89,9 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
     // from an empty box lists every taxpayer.
     QMaestro.onNewRecord.add([this](db::DataSet&) {
         db::ChangeEventsOff quietTaxpayer(campo(kContribuyente));
-        db::ChangeEventsOff quietPeriod(campo(kPeriodo));
+        std::optional<db::ChangeEventsOff> quietPeriod;
+        if (model_.conPeriodo())
+            quietPeriod.emplace(campo(kPeriodo));
         QMaestroNewRecord();
         campo(kContribuyente).clear();
     });
@@ -97,7 +103,8 @@ PeriodicReturn::PeriodicReturn(TDMMain& main, const Model& model)
                 detail->open();
     });
     QMaestro.onFieldChange({kContribuyente}, [this](db::Field&) { QMaestroCONTRIBUYENTEChange(); });
-    QMaestro.onFieldChange({kPeriodo}, [this](db::Field&) { QMaestroPERIODOChange(); });
+    if (conPeriodo)
+        QMaestro.onFieldChange({kPeriodo}, [this](db::Field&) { QMaestroPERIODOChange(); });
 }
 
 void PeriodicReturn::QMaestroPERIODOChange() {
@@ -110,9 +117,11 @@ void PeriodicReturn::QMaestroPERIODOChange() {
 }
 
 bool PeriodicReturn::BuscaDeclaracion() {
+    const bool conPeriodo = model_.conPeriodo();
     QMaestro.close();
     QMaestro.setParam(kContribuyente, contribuyente_ ? QVariant(*contribuyente_) : QVariant());
-    QMaestro.setParam(kPeriodo, periodo_);
+    if (conPeriodo)
+        QMaestro.setParam(kPeriodo, periodo_);
     QMaestro.open();
     if (!QMaestro.isEmpty()) {
         QMaestro.edit();
@@ -121,11 +130,20 @@ bool PeriodicReturn::BuscaDeclaracion() {
     QMaestro.append();
     if (contribuyente_)
         campo(kContribuyente).setAsInteger(*contribuyente_);
-    campo(kPeriodo).setAsString(periodo_);
+    if (conPeriodo)
+        campo(kPeriodo).setAsString(periodo_);
     return false;
 }
 
+// A return of the year is chosen by its taxpayer alone: the stored one, or a new one.
 void PeriodicReturn::QMaestroCONTRIBUYENTEChange() {
+    if (!model_.conPeriodo() && QMaestro.editing()) {
+        const db::Field& contribuyente = campo(kContribuyente);
+        contribuyente_ =
+            contribuyente.isNull() ? std::nullopt : std::optional(contribuyente.asInteger());
+        db::ChangeEventsOff quiet(campo(kContribuyente));
+        BuscaDeclaracion();
+    }
     for (db::DataSet* lookUp : {&xAgencia, &xContribuyente}) {
         lookUp->close();
         lookUp->open();
@@ -199,6 +217,12 @@ bool PeriodicReturn::CapturaContabilidad() {
 }
 
 QString PeriodicReturn::ComponeFichero() {
+    if (impresion()) {
+        QString registro;
+        for (const layout::Table& pagina : model_.paginas)
+            registro += ComponePagina(pagina);
+        return registro;
+    }
     TelematicFile file{model_.modelo,        kEjercicio,     campo(kPeriodo).asString(),
                        model_.sufijoPeriodo, model_.version, {}};
     for (const layout::Table& pagina : model_.paginas)
@@ -271,20 +295,23 @@ QString PeriodicReturn::nombreCopia() {
 }
 
 bool PeriodicReturn::GrabaDeclaracion() {
+    CompruebaDeclaracion();
     const QString texto = ComponeFichero();
     framework::Prompts& prompts = DMMain.prompts();
-    const QString impresion = rutaImpresion();
+    const QString ruta = rutaImpresion();
     // Written aside and renamed into place: a failed write leaves no half file behind.
-    QSaveFile file(impresion);
+    QSaveFile file(ruta);
     if (!file.open(QIODevice::WriteOnly) || file.write(util::toWin1252(texto) + "\r\n") < 0 ||
         !file.commit()) {
         prompts.information(model_.errorFichero);
         return false;
     }
+    if (impresion())
+        return true;
     const QString destino = directorioDestino();
     QDir().mkdir(destino); // only the last level: the agency's own folder must be there
     copia_ = QDir(destino).filePath(nombreCopia());
-    const QString fallo = platform::replaceFile(impresion, copia_);
+    const QString fallo = platform::replaceFile(ruta, copia_);
     if (!fallo.isEmpty())
         prompts.information(QStringLiteral("No se ha podido copiar el archivo en :") +
                             QDir::toNativeSeparators(destino) + u'\n' + fallo);
@@ -293,6 +320,12 @@ bool PeriodicReturn::GrabaDeclaracion() {
 
 bool PeriodicReturn::GeneraFichero() {
     framework::Prompts& prompts = DMMain.prompts();
+    if (impresion()) {
+        if (!GrabaDeclaracion())
+            return false;
+        CopiaFichero(ficheroImpresion());
+        return true;
+    }
     if (!GrabaDeclaracion()) {
         prompts.information(QStringLiteral("Error en la grabación de archivo"));
         return false;
@@ -304,7 +337,8 @@ bool PeriodicReturn::GeneraFichero() {
 }
 
 bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, bool captura) {
-    if (!model_.periodoValido(periodo))
+    const bool conPeriodo = model_.conPeriodo();
+    if (conPeriodo && !model_.periodoValido(periodo))
         throw tributra::Error(QStringLiteral("Debe Elegir un periodo"));
     if (QMaestro.editing())
         QMaestro.cancel();
@@ -312,7 +346,8 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
     campo(kContribuyente).setAsInteger(contribuyente);
     if (xContribuyente.isEmpty())
         throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
-    campo(kPeriodo).setAsString(periodo);
+    if (conPeriodo)
+        campo(kPeriodo).setAsString(periodo);
     entrePasos();
     if (captura && !CapturaContabilidad()) {
         QMaestro.cancel();
@@ -324,7 +359,54 @@ bool PeriodicReturn::GeneraFicheroDe(int contribuyente, const QString& periodo, 
     entrePasos();
     QMaestro.post();
     entrePasos();
-    return GeneraFichero();
+    if (!GeneraFichero())
+        return false;
+    // The window says nothing of a print file; a command line tells where it is.
+    if (impresion())
+        DMMain.prompts().information(QStringLiteral("Fichero de impresión grabado en : ") +
+                                     QDir::toNativeSeparators(rutaImpresion()));
+    return true;
+}
+
+QString PeriodicReturn::periodoListado() {
+    return campo(kPeriodo).asString() + model_.sufijoPeriodo;
+}
+
+bool PeriodicReturn::ImprimeDeclaracion(const PideCondiciones& condiciones) {
+    if (QMaestro.editing() || !GrabaDeclaracion())
+        return false;
+    xAgencia.close();
+    xAgencia.open();
+    const std::optional<bool> copia =
+        condiciones({QStringLiteral("Modelo %1").arg(model_.modelo),
+                     xAgencia.isEmpty() ? QString()
+                                        : xAgencia.field(QStringLiteral("NOMBRE")).asString(),
+                     periodoListado()});
+    if (!copia)
+        return false;
+    const QString pdf = QStringLiteral("mod%1.pdf").arg(model_.modelo);
+    QString argumentos = QStringLiteral("/E:%1 /P:%2").arg(ficheroImpresion(), pdf);
+    if (*copia)
+        argumentos += QStringLiteral(" /C:S ");
+    const QDir trabajo(DMMain.DirectorioTrabajo());
+    try {
+        auto herramienta = DMMain.EjecutaPrograma(QStringLiteral("mipf14pdf.bat"), argumentos);
+        DMMain.EsperaPrograma(*herramienta);
+    } catch (const tributra::Error& e) {
+        throw tributra::Error(e.text(), QStringLiteral("No se ha podido ejecutar %1")
+                                            .arg(trabajo.filePath(QStringLiteral("mipf14pdf.bat"))));
+    }
+    framework::Prompts& prompts = DMMain.prompts();
+    if (trabajo.exists(QStringLiteral("Errores.txt")))
+        MuestraErrores();
+    else if (trabajo.exists(pdf))
+        prompts.information(
+            QStringLiteral("Declaración creada en el fichero %1 para su impresión\nY el fichero %2 "
+                           "para presentación telemática")
+                .arg(pdf, ficheroImpresion()));
+    else
+        prompts.information(QStringLiteral("Posible fallo en la máquina virtual de Java"));
+    return true;
 }
 
 void PeriodicReturn::entrePasos() {

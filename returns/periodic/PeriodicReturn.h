@@ -37,6 +37,13 @@ public:
         std::unique_ptr<PeriodicReturn> (*crea)(TDMMain&);
         // What a text field counts as in the computed boxes, for the models that need it.
         ComputedBoxes::TextValue valorTexto = nullptr;
+        // A telematic file (tags, AUX block, pages) copied into the agency's folder, or a
+        // print file of one record that the agency's printing tool reads.
+        enum class Presentacion { Telematica, Impresion };
+        Presentacion presentacion = Presentacion::Telematica;
+
+        // A return of the year has no period: one record per taxpayer.
+        bool conPeriodo() const { return !periodos.empty(); }
 
         // A period the return can be filed for: any listed but the one of none chosen.
         bool periodoValido(const QString& periodo) const;
@@ -46,7 +53,17 @@ public:
 
     PeriodicReturn(TDMMain& main, const Model& model);
 
+    // What the print dialog shows and asks ("Condiciones del listado"): an answer of
+    // nothing is Cancel, else whether an additional copy for the taxpayer is wanted.
+    struct CondicionesListado {
+        QString modelo;
+        QString contribuyente;
+        QString periodo;
+    };
+    using PideCondiciones = std::function<std::optional<bool>(const CondicionesListado&)>;
+
     const Model& model() const { return model_; }
+    bool impresion() const { return model_.presentacion == Model::Presentacion::Impresion; }
     // Whether the model's boxes come from the accounting database.
     bool captura() const { return !xDatosConta.selectSql().isEmpty(); }
     const ComputedBoxes& calculadas() const { return calculadas_; }
@@ -63,7 +80,11 @@ public:
     // A model entered by hand (no capture statement) refuses it.
     bool CapturaContabilidad();
     // Writes the file and tells the user how it went; true when the print file was written.
+    // A print file is then offered for a copy (CopiaFichero) instead.
     bool GeneraFichero();
+    // The print file handed to the agency's printing tool, which leaves a PDF or a list of
+    // errors beside it; only for a record not being edited. True when the tool ran.
+    bool ImprimeDeclaracion(const PideCondiciones& condiciones);
     bool GrabaDeclaracion();
     // Every page is checked against its length before anything is written.
     QString ComponeFichero();
@@ -94,6 +115,10 @@ public:
 protected:
     // The model's defaults of a new record; the key's change handlers stay quiet meanwhile.
     virtual void QMaestroNewRecord() = 0;
+    // What must hold before the file is written; a model raises an error otherwise.
+    virtual void CompruebaDeclaracion() {}
+    // The period as the print dialog shows it.
+    virtual QString periodoListado();
     // Most models take only the taxpayer's account.
     virtual void DatosContribuyente();
     // What a model that captures puts into its boxes from the rows of xDatosConta.

@@ -8,6 +8,7 @@
 #include "framework/TDBNavigatorVC.h"
 #include "returns/FileViewerDialog.h"
 #include "returns/periodic/PeriodicReturn.h"
+#include "returns/periodic/TFImpModelo.h"
 #include "util/Error.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -24,6 +26,14 @@
 PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& module)
     : TFModelos(manager, module) {
     TBMain->addSeparator();
+    if (module.impresion()) {
+        btImprime = botonBarra(QStringLiteral("btImprime"), QStringLiteral("Imprime"),
+                               QStyle::SP_FileIcon,
+                               QStringLiteral("Imprime la declaración (ALT + I)"));
+        connect(btImprime, &QToolButton::clicked, this, [this] { imprime(); });
+        auto* altI = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_I), this);
+        connect(altI, &QShortcut::activated, this, [this] { imprime(); });
+    }
     btTelematica = botonBarra(QStringLiteral("btTelematica"), QStringLiteral("Telemática"),
                               QStyle::SP_DialogSaveButton,
                               QStringLiteral("Genera fichero para su presentación por Internet"));
@@ -45,21 +55,23 @@ PeriodicReturnForm::PeriodicReturnForm(FormManager& manager, PeriodicReturn& mod
     ETitulo = new QLineEdit;
     ETitulo->setMinimumWidth(320);
     EContribuyente->setLookUpEdit(ETitulo);
-    QStringList periodos, valoresPeriodo;
-    for (const periods::Period& p : module.model().periodos) {
-        periodos << QString::fromUtf8(p.caption);
-        valoresPeriodo << QString::fromLatin1(p.code);
-    }
-    DBComboBoxVC3 =
-        new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
-
     auto* taxpayer = new QGridLayout;
     taxpayer->addWidget(new QLabel(QStringLiteral("Contribuyente")), 0, 0);
     taxpayer->addWidget(new QLabel(QStringLiteral("Apellidos nombre o Razón Social")), 0, 1);
     taxpayer->addWidget(EContribuyente, 1, 0);
     taxpayer->addWidget(ETitulo, 1, 1);
-    taxpayer->addWidget(new QLabel(QStringLiteral("Período")), 0, 2);
-    taxpayer->addWidget(DBComboBoxVC3, 1, 2);
+    // A return of the year has one record per taxpayer and no period.
+    if (module.model().conPeriodo()) {
+        QStringList periodos, valoresPeriodo;
+        for (const periods::Period& p : module.model().periodos) {
+            periodos << QString::fromUtf8(p.caption);
+            valoresPeriodo << QString::fromLatin1(p.code);
+        }
+        DBComboBoxVC3 =
+            new TDBComboBoxVC(ds, QStringLiteral("PERIODO"), prompts(), periodos, valoresPeriodo);
+        taxpayer->addWidget(new QLabel(QStringLiteral("Período")), 0, 2);
+        taxpayer->addWidget(DBComboBoxVC3, 1, 2);
+    }
     cabecera_ = new QHBoxLayout;
     cabecera_->addLayout(taxpayer);
 
@@ -85,6 +97,19 @@ QToolButton* PeriodicReturnForm::botonBarra(const QString& name, const QString& 
     button->setToolTip(hint);
     TBMain->addWidget(button);
     return button;
+}
+
+// The print file handed to the agency's printing tool after the print conditions.
+void PeriodicReturnForm::imprime() {
+    run([this] {
+        dm().ImprimeDeclaracion(
+            [this](const PeriodicReturn::CondicionesListado& condiciones) -> std::optional<bool> {
+                TFImpModelo dialogo(condiciones, this);
+                if (dialogo.exec() != QDialog::Accepted)
+                    return std::nullopt;
+                return dialogo.CBCopia->isChecked();
+            });
+    });
 }
 
 // The print file is the model's last file: every writing replaces it.

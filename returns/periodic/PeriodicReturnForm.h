@@ -27,12 +27,13 @@ public:
 
     PeriodicReturn& dm() const;
 
+    QToolButton* btImprime = nullptr; // the models of print files
     QToolButton* btTelematica;
     QToolButton* btVerFichero;
     QToolButton* sbCapturaConta = nullptr;
     TDBEDITFIND* EContribuyente;
     QLineEdit* ETitulo;
-    TDBComboBoxVC* DBComboBoxVC3; // the period
+    TDBComboBoxVC* DBComboBoxVC3 = nullptr; // the period, where the model has one
     QTabWidget* PCModelo;
 
 protected:
@@ -62,6 +63,7 @@ private:
                             const QString& hint);
     void NavMainBeforeAction(TDBNavigatorVC::Button button);
     void verFichero();
+    void imprime();
 
     QHBoxLayout* cabecera_;
     QVBoxLayout* ficha_;

@@ -58,24 +58,12 @@ TFMM111::TFMM111(FormManager& manager)
     setObjectName(QStringLiteral("FMM111"));
     setWindowTitle(QStringLiteral("Retenciones e ingresos a cuenta   - MODELO 111"));
 
-    btcomplementaria = new QToolButton;
-    btcomplementaria->setObjectName(QStringLiteral("btcomplementaria"));
-    btcomplementaria->setText(QStringLiteral("C"));
-    btcomplementaria->setToolTip(QStringLiteral("Declaración complementaria"));
-    btcomplementaria->setProperty("tag", 0);
-    btcomplementaria->setCheckable(true);
-    connect(btcomplementaria, &QToolButton::clicked, this, [this] { btComplementariaClick(); });
-    LComplementaria = new QLabel(QStringLiteral("Declaración complementaria"));
-    LComplementaria->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
-    LJustificante = new QLabel(QStringLiteral("Nº de justificante"));
-    EJustificante = new DBEdit(dm().QMaestro, QStringLiteral("C602"), prompts());
-    EJustificante->setMaximumWidth(130);
-    auto* complementary = new QGridLayout;
-    complementary->addWidget(btcomplementaria, 1, 0);
-    complementary->addWidget(LComplementaria, 0, 1, 1, 2);
-    complementary->addWidget(LJustificante, 1, 1);
-    complementary->addWidget(EJustificante, 1, 2);
-    cabecera()->addLayout(complementary);
+    modo_ = new ModoComplementario(dm().QMaestro, QStringLiteral("C602"), prompts());
+    btcomplementaria = modo_->btcomplementaria;
+    LComplementaria = modo_->LComplementaria;
+    LJustificante = modo_->LJustificante;
+    EJustificante = modo_->EJustificante;
+    cabecera()->addWidget(modo_);
     cabecera()->addStretch();
     ficha()->addWidget(grupoAgencia());
 
@@ -87,11 +75,11 @@ TFMM111::TFMM111(FormManager& manager)
                       QStringLiteral("Negativa"), QStringLiteral("A deducir")},
                      {QStringLiteral("I"), QStringLiteral("U"), QStringLiteral("N"),
                       QStringLiteral("B")})->addStretch();
-    muestraComplementaria();
+    modo_->abre(ECasilla29);
 
     // Connected after the combo box's own handler, which has written the period by then: the
     // record it chose is the one looked at.
-    connect(DBComboBoxVC3, &QComboBox::activated, this, [this] { DBComboBoxVC3Exit(); });
+    connect(DBComboBoxVC3, &QComboBox::activated, modo_, &ModoComplementario::siguePorJustificante);
     resize(900, 640);
 }
 
@@ -120,25 +108,4 @@ void TFMM111::paginaBis() {
         layout->addWidget(grid);
     }
     layout->addStretch();
-}
-
-void TFMM111::btComplementariaClick() {
-    btcomplementaria->setProperty("tag", complementaria() ? 0 : 1);
-    muestraComplementaria();
-}
-
-void TFMM111::muestraComplementaria() {
-    const bool on = complementaria();
-    btcomplementaria->setChecked(on);
-    for (QWidget* w : {static_cast<QWidget*>(LComplementaria), static_cast<QWidget*>(LJustificante),
-                       static_cast<QWidget*>(EJustificante)})
-        w->setVisible(on);
-    ECasilla29->setLocked(!on);
-}
-
-// A stored earlier receipt means a complementary declaration: the mode follows it.
-void TFMM111::DBComboBoxVC3Exit() {
-    const db::Field* c602 = dm().QMaestro.findField(QStringLiteral("C602"));
-    if (c602 && !c602->asString().trimmed().isEmpty() && EJustificante->isHidden())
-        btComplementariaClick();
 }

@@ -2,6 +2,8 @@
 
 #include "returns/periodic/PeriodicReturnForm.h"
 
+#include "returns/periodic/ModoComplementario.h"
+
 #include <QToolButton>
 
 class DBEdit;
@@ -17,8 +19,9 @@ public:
 
     TDMM111& dm111() const;
     // The complementary mode shows the earlier receipt number and opens box 29.
-    bool complementaria() const { return btcomplementaria->property("tag").toInt() == 1; }
+    bool complementaria() const { return modo_->activo(); }
 
+    ModoComplementario* modo_;
     QToolButton* btcomplementaria;
     QLabel* LComplementaria;
     QLabel* LJustificante;
@@ -26,9 +29,6 @@ public:
     DBEdit* ECasilla29;
 
 private:
-    void btComplementariaClick();
-    void muestraComplementaria();
-    void DBComboBoxVC3Exit();
     void paginaLiquidacion();
     void paginaBis();
 };
