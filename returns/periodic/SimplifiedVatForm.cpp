@@ -35,7 +35,7 @@ SimplifiedVatForm::SimplifiedVatForm(FormManager& manager, PeriodicReturn& modul
     for (auto signal : {&db::DataSet::currentChanged, &db::DataSet::stateChanged})
         connect(&ds, signal, this, [this] { muestraEstado(); });
     muestraEstado();
-    resize(1000, 690);
+    resize(1240, 690);
 }
 
 // The activities of the simplified regime with their headings (F2), then the agricultural

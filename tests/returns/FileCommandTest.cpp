@@ -18,10 +18,11 @@ TEST(FileCommandTest, ReadsItsArguments) {
         {{"111", "--contribuyente", "12", "--periodo", "1T"}, 12, "1T", false},
         {{"111", "--periodo", "4t", "--captura", "--contribuyente", "3"}, 3, "4T", true},
         {{"111", "--contribuyente=7", "--periodo=2T"}, 7, "2T", false},
+        {{"311", "--contribuyente", "5"}, 5, "", false}, // a return of the year
     };
     for (const Case& c : cases) {
         const FileCommand command = FileCommand::parse(c.arguments);
-        EXPECT_EQ(command.modelo, QStringLiteral("111"));
+        EXPECT_EQ(command.modelo, c.arguments.first());
         EXPECT_EQ(command.contribuyente, c.contribuyente);
         EXPECT_EQ(command.periodo, QString::fromLatin1(c.periodo));
         EXPECT_EQ(command.captura, c.captura);
@@ -46,6 +47,8 @@ TEST(FileCommandTest, AnArgumentItCannotTakeIsNamed) {
          "--periodo aparece más de una vez"},
         {{"111", "--contribuyente", "12", "--periodo", "1T", "2T"}, "Argumento de más: 2T"},
         {{"390", "--contribuyente", "12", "--periodo", "1T"}, "Modelo desconocido: 390"},
+        {{"311", "--contribuyente", "12", "--periodo", "4"}, "El modelo 311 no lleva --periodo"},
+        {{"310", "--contribuyente", "12"}, "Falta --periodo"},
         {{}, "Falta el modelo de fichero"},
     };
     for (const Case& c : cases) {
