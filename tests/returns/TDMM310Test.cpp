@@ -3,7 +3,7 @@
 // type, the quarter, and the print through the agency's outside tool.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "ReturnModuleTest.h"
+#include "SimplifiedVatTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM310.h"
 #include "util/Error.h"
@@ -15,28 +15,14 @@
 
 namespace {
 
-// Taxpayer 12 gets an account, a town and a contact (with a double blank the file drops);
-// 14 records no form of payment.
-const QString kDefaults = QStringLiteral(R"(
-UPDATE T_CONTRIBUYENTES SET CCC = '21000418450200051332', MUNICIPIO = 'MURCIA',
-    PERSONA = 'LUIS  PEREZ', TELEFONO = '968123456' WHERE CONTRIBUYENTE = 12;
+// Taxpayer 14 records no form of payment.
+const QString kNoPayment = QStringLiteral(R"(
 INSERT INTO T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, FP) VALUES (14, 'X1234567L', 'SIN FORMA DE PAGO', 0);
 )");
-const QString kCcc = QStringLiteral("21000418450200051332");
 
-const char* const kMonths[] = {"ENERO", "FEBRERO", "MARZO",      "ABRIL",   "MAYO",      "JUNIO",
-                               "JULIO", "AGOSTO",  "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
-
-QString amount13(qint64 cents) {
-    return QString::number(cents).rightJustified(13, u'0');
-}
-
-class TDMM310Test : public ReturnModuleTest<TDMM310> {
+class TDMM310Test : public SimplifiedVatTest<TDMM310> {
 protected:
-    TDMM310Test() : ReturnModuleTest(kTaxpayers + kDefaults) {}
-
-    QString work(const char* name) const { return test.work.file(QString::fromLatin1(name)); }
-    QString type() { return dm.ComponeFichero().mid(6, 1); }
+    TDMM310Test() : SimplifiedVatTest(kNoPayment) {}
 
     // The agency's tool as a script: it lists its arguments one a line, keeps a copy of the
     // print file it was given, then does what `leaves` says.

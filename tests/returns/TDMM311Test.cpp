@@ -3,7 +3,7 @@
 // box 16, the declaration type, the one row per taxpayer, and the print.
 #include "FileBytes.h"
 #include "FixedFields.h"
-#include "ReturnModuleTest.h"
+#include "SimplifiedVatTest.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/TDMM311.h"
 
@@ -15,23 +15,8 @@
 
 namespace {
 
-const QString kDefaults = QStringLiteral(R"(
-UPDATE T_CONTRIBUYENTES SET CCC = '21000418450200051332', MUNICIPIO = 'MURCIA',
-    PERSONA = 'LUIS  PEREZ', TELEFONO = '968123456' WHERE CONTRIBUYENTE = 12;
-)");
-const QString kCcc = QStringLiteral("21000418450200051332");
-
-const char* const kMonths[] = {"ENERO", "FEBRERO", "MARZO",      "ABRIL",   "MAYO",      "JUNIO",
-                               "JULIO", "AGOSTO",  "SEPTIEMBRE", "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"};
-
-QString amount13(qint64 cents) {
-    return QString::number(cents).rightJustified(13, u'0');
-}
-
-class TDMM311Test : public ReturnModuleTest<TDMM311> {
+class TDMM311Test : public SimplifiedVatTest<TDMM311> {
 protected:
-    TDMM311Test() : ReturnModuleTest(kTaxpayers + kDefaults) {}
-
     // The taxpayer's return: its stored row, or a new one.
     void start(int taxpayer) {
         if (dm.QMaestro.editing())
@@ -39,8 +24,6 @@ protected:
         dm.QMaestro.append();
         box("CONTRIBUYENTE").setAsInteger(taxpayer);
     }
-    QString work(const char* name) const { return test.work.file(QString::fromLatin1(name)); }
-    QString type() { return dm.ComponeFichero().mid(6, 1); }
 };
 
 } // namespace
