@@ -1,5 +1,6 @@
 #include "app/TFMain.h"
 
+#include "accounts/TFMIDP.h"
 #include "app/TFAcercaDe.h"
 #include "app/TiledBackground.h"
 #include "config/TDMMain.h"
@@ -118,7 +119,12 @@ void TFMain::buildMenu() {
     anuales->addAction(newAction("AMod347", QStringLiteral("Mod. 347")));
 
     QMenu* cuentas = menuBar()->addMenu(QStringLiteral("Cuentas anuales"));
-    cuentas->addAction(newAction("AIDPymes", QStringLiteral("Elaboración Cuentas Anuales")));
+    QAction* AIDPymes = newAction("AIDPymes", QStringLiteral("Elaboración Cuentas Anuales"));
+    AIDPymes->setEnabled(true);
+    connect(AIDPymes, &QAction::triggered, this, [this, AIDPymes] {
+        openForm([&] { forms_.MuestraFormulario<TFMIDP>(AIDPymes); });
+    });
+    cuentas->addAction(AIDPymes);
     cuentas->addAction(
         newAction("TraspasoaDepsitoDigital1", QStringLiteral("Traspaso a Depósito Digital")));
     cuentas->addSeparator();
