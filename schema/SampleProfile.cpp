@@ -64,10 +64,12 @@ SampleProfile company() {
         {11, u'S', u'0', u'4', kSupplies, 150, 400, {1}, false, 0, {}, 1},
     };
     p.employees = {{12, 1800, 120}, {13, 2100, 150}, {14, 1400, 80}};
-    p.opening = {{"21600000", euros(8000)},
-                 {"21700000", euros(12000)},
-                 {"57200000", euros(40000)},
-                 {"10000000", -euros(60000)}};
+    // Furniture, equipment, a van and stock, financed by capital, reserves and loans.
+    p.opening = {{"21600000", euros(8000)},   {"21700000", euros(12000)},
+                 {"21800000", euros(20000)},  {"30000000", euros(15000)},
+                 {"57200000", euros(40000)},  {"10000000", -euros(60000)},
+                 {"11300000", -euros(5000)},  {"17000000", -euros(25000)},
+                 {"52000000", -euros(5000)}};
     return p;
 }
 

@@ -6,6 +6,8 @@
 #include "TempDir.h"
 #include "config/TDMMain.h"
 #include "framework/TDMBase.h"
+#include "accounts/TDMBalance.h"
+#include "accounts/TDMPyG.h"
 #include "returns/periodic/TDMM130.h"
 #include "returns/periodic/TDMM300.h"
 #include "util/Cents.h"
@@ -131,6 +133,47 @@ TEST(Demonstration, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
         income = box("C301");
         declared += box("C307");
         dm.QMaestro.post();
+    }
+    EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
+}
+
+// The company's books give its annual accounts of 2017 and 2016 (each year its own
+// accounting company): the balance sheet balances, the lines of a small company's chart
+// have figures, and the profit carried to account 129 is the one the P&L shows.
+TEST(Demonstration, ItsCompanysAccountsBalanceInBothYears) {
+    TempDir dir;
+    const Demonstration demo(dir.file("demo"));
+    demo.build();
+    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
+    ScopedCurrentDir current(demo.settingsFolder());
+    FakePrompts prompts;
+    TDMMain main(prompts);
+    TDMBalance balance(main);
+    balance.DataModuleCreate();
+    balance.FijaEmpresa(1);
+    balance.QMaestro.append();
+    balance.QMaestro.post();
+    ASSERT_TRUE(balance.CapturaContabilidad());
+    TDMPyG pyg(main);
+    pyg.DataModuleCreate();
+    pyg.FijaEmpresa(1);
+    ASSERT_TRUE(pyg.CapturaContabilidad());
+
+    auto line = [](TDMBase& dm, const char* code, bool previous) {
+        return dm.QMaestro.field(accounts::column(code, previous)).asFloat();
+    };
+    for (bool previous : {false, true}) {
+        SCOPED_TRACE(previous ? "2016" : "2017");
+        EXPECT_GT(line(balance, "10000", previous), 0);
+        EXPECT_NEAR(line(balance, "10000", previous), line(balance, "30000", previous), 0.005)
+            << "assets against equity and liabilities";
+        for (const char* code : {"11200", "12200", "12382", "12390", "12700", "21110", "21300",
+                                 "31220", "32320", "32582", "32590"})
+            EXPECT_NE(line(balance, code, previous), 0) << code;
+        for (const char* code : {"40100", "40400", "40600", "40700"})
+            EXPECT_NE(line(pyg, code, previous), 0) << code;
+        EXPECT_NEAR(line(balance, "21700", previous), line(pyg, "49500", previous), 0.005)
+            << "the year's result";
     }
     EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
 }
