@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -70,6 +71,8 @@ template <class Form> void TFMIDP::abre() {
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->setWindowModality(Qt::ApplicationModal);
         form->FijaEmpresa(numero);
+        const QRect pantalla = screen()->availableGeometry();
+        form->move(pantalla.center() - form->rect().center());
         form->show();
         QEventLoop loop;
         connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -162,11 +165,16 @@ QWidget* TFMIDP::identificacion() {
     auto* cierre = edit("FECHA_CIERRE");
     cierre->setMaximumWidth(100);
     fila(QStringLiteral("Fecha de cierre a la que van referidas las cuentas:"), "01101", cierre, 1);
-    fila(QStringLiteral("Marque con X si la empresa ha optado por la adopción\nconjunta de los "
-                        "criteros específicos aplicables por microempresa."),
-         "01902",
-         new DBCheckBox(QStringLiteral("Microempresa"), ds, QStringLiteral("MICROEMPRESA"), prompts()),
-         1);
+    auto* micro = new QWidget;
+    auto* microRow = new QHBoxLayout(micro);
+    microRow->setContentsMargins(0, 0, 0, 0);
+    microRow->addWidget(
+        new DBCheckBox(QStringLiteral("Microempresa"), ds, QStringLiteral("MICROEMPRESA"), prompts()));
+    microRow->addWidget(new QLabel(QStringLiteral("Marque con X si la empresa ha optado por la "
+                                                  "adopción\nconjunta de los criteros específicos "
+                                                  "aplicables por microempresa.")));
+    microRow->addStretch();
+    fila(QString(), "01902", micro);
     grid->setColumnStretch(4, 1);
     return group;
 }

@@ -84,8 +84,8 @@ SET TERM ; ^
                       .arg(e.year)
                       .arg(e.period)
                       .arg(QLatin1String(e.account))
-                      .arg(e.debit)
-                      .arg(e.credit);
+                      .arg(e.debit, 0, 'f', 2)
+                      .arg(e.credit, 0, 'f', 2);
     return script;
 }
 
