@@ -36,7 +36,7 @@ TFMSolicitud::TFMSolicitud(FormManager& manager)
     form->addRow(QStringLiteral("Domicilio:"), edit("DOMICILIO"));
     form->addRow(QStringLiteral("Código postal:"), edit("CODPOSTAL", 80));
     form->addRow(QStringLiteral("Ciudad:"), edit("MUNICIPIO"));
-    QStringList provincias, codigos;
+    QStringList provincias{QString()}, codigos{QStringLiteral("0")};
     db::DataSet& lista = dm().qProvincias;
     for (int r = 0; r < lista.recordCount(); ++r) {
         provincias << lista.displayText(r, 1);

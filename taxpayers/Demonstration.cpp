@@ -93,11 +93,11 @@ void Demonstration::addRegister() const {
                                  "NOMBRE, SIGLAS, DOMICILIO, NUMERO, COD_POSTAL, "
                                  "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
                                  "PARTICIPACION, CUENTA_PF, ADMINISTRACION, "
-                                 "SIN_ACTIVIDAD, FIRMANTE, CARGO, IBAN) values (:CONTRIBUYENTE, "
+                                 "SIN_ACTIVIDAD, FIRMANTE, CARGO, PERSONA, IBAN) values (:CONTRIBUYENTE, "
                                  ":NIF, :APELLIDOS, :NOMBRE, 'CL', :DOMICILIO, "
                                  "'12', :COD_POSTAL, :MUNICIPIO, :PROVINCIA, '968000000', 2, :CCC, "
                                  ":FICHERO_CTBLE, 100, :CUENTA_PF, "
-                                 ":ADMINISTRACION, 0, :FIRMANTE, :CARGO, :IBAN)"));
+                                 ":ADMINISTRACION, 0, :FIRMANTE, :CARGO, :PERSONA, :IBAN)"));
     for (const DemoTaxpayer& t : kTaxpayers) {
         const QString ccc = QStringLiteral("2100041845020005%1").arg(t.number, 4, 10, QChar(u'0'));
         insert.setParam(QStringLiteral("CONTRIBUYENTE"), t.number);
@@ -120,6 +120,7 @@ void Demonstration::addRegister() const {
                             : QVariant());
         insert.setParam(QStringLiteral("ADMINISTRACION"), QString::fromLatin1(t.office));
         insert.setParam(QStringLiteral("FIRMANTE"), QString::fromLatin1(t.signer));
+        insert.setParam(QStringLiteral("PERSONA"), QString::fromLatin1(t.signer)); // the contact
         insert.setParam(QStringLiteral("CARGO"), QString::fromLatin1(t.position));
         insert.execute();
     }
