@@ -3,6 +3,7 @@
 #include "accounts/TDMIDP.h"
 #include "accounts/TFMBA.h"
 #include "accounts/TFMPyG.h"
+#include "accounts/ProvinceBox.h"
 #include "accounts/TFMSolicitud.h"
 #include "framework/DBCheckBox.h"
 #include "framework/DBEdit.h"
@@ -133,14 +134,8 @@ QWidget* TFMIDP::identificacion() {
     auto* postal = edit("CODPOSTAL");
     postal->setMaximumWidth(80);
     fila(QStringLiteral("Código Postal:"), "01024", postal, 1);
-    QStringList provincias{QString()}, codigos{QStringLiteral("0")};
-    db::DataSet& lista = dm().qProvincias;
-    for (int r = 0; r < lista.recordCount(); ++r) {
-        provincias << lista.displayText(r, 1);
-        codigos << QString::number(lista.valueAt(r, 0).toString().toInt());
-    }
     fila(QStringLiteral("Provincia"), "01025",
-         new TDBComboBoxVC(ds, QStringLiteral("IDPROVINCIA"), prompts(), provincias, codigos), 1);
+         new ProvinceBox(ds, QStringLiteral("IDPROVINCIA"), dm().qProvincias, prompts()), 1);
     auto* telefono = edit("TELEFONO");
     telefono->setMaximumWidth(110);
     fila(QStringLiteral("Teléfono:"), "01031", telefono, 1);

@@ -1,10 +1,10 @@
 #include "accounts/TFMSolicitud.h"
 
+#include "accounts/ProvinceBox.h"
 #include "accounts/TDMSolicitud.h"
 #include "framework/DBEdit.h"
 #include "framework/DataModules.h"
 #include "framework/FormManager.h"
-#include "framework/TDBComboBoxVC.h"
 #include "framework/TDBNavigatorVC.h"
 
 #include <QFormLayout>
@@ -36,14 +36,8 @@ TFMSolicitud::TFMSolicitud(FormManager& manager)
     form->addRow(QStringLiteral("Domicilio:"), edit("DOMICILIO"));
     form->addRow(QStringLiteral("Código postal:"), edit("CODPOSTAL", 80));
     form->addRow(QStringLiteral("Ciudad:"), edit("MUNICIPIO"));
-    QStringList provincias{QString()}, codigos{QStringLiteral("0")};
-    db::DataSet& lista = dm().qProvincias;
-    for (int r = 0; r < lista.recordCount(); ++r) {
-        provincias << lista.displayText(r, 1);
-        codigos << QString::number(lista.valueAt(r, 0).toString().toInt());
-    }
-    form->addRow(QStringLiteral("Provincia:"),
-                 new TDBComboBoxVC(ds, QStringLiteral("IDPROVINCIA"), prompts(), provincias, codigos));
+    form->addRow(QStringLiteral("Provincia:"), new ProvinceBox(ds, QStringLiteral("IDPROVINCIA"),
+                                                               dm().qProvincias, prompts()));
     form->addRow(QStringLiteral("Teléfono:"), edit("TELEFONO", 110));
     form->addRow(QStringLiteral("Fax:"), edit("FAX", 110));
     form->addRow(QStringLiteral("Correo electrónico:"), edit("EMAIL"));

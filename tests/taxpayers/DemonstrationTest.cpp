@@ -51,17 +51,27 @@ TEST(Demonstration, StartsOnItsTaxpayersEachWithItsAccounting) {
     EXPECT_TRUE(prompts.log().isEmpty());
 }
 
+Demonstration built(const QString& folder) {
+    Demonstration demo(folder);
+    demo.build();
+    return demo;
+}
+
+// A workstation on a freshly built demonstration office.
+class DemonstrationOffice : public ::testing::Test {
+protected:
+    TempDir dir;
+    const Demonstration demo = built(dir.file("demo"));
+    ScopedEnv windir{"TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit()};
+    ScopedCurrentDir current{demo.settingsFolder()};
+    FakePrompts prompts;
+    TDMMain main{prompts};
+};
+
 // Every taxpayer with books settles each quarter's VAT; among them a quarter ends in a
 // credit that the next one carries, and the company has intra-community and
 // reverse-charge purchases.
-TEST(Demonstration, ItsBooksGiveModel303RealQuarters) {
-    TempDir dir;
-    const Demonstration demo(dir.file("demo"));
-    demo.build();
-    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
-    ScopedCurrentDir current(demo.settingsFolder());
-    FakePrompts prompts;
-    TDMMain main(prompts);
+TEST_F(DemonstrationOffice, ItsBooksGiveModel303RealQuarters) {
     TDMM300 dm(main);
     dm.DataModuleCreate();
     auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
@@ -106,14 +116,7 @@ TEST(Demonstration, ItsBooksGiveModel303RealQuarters) {
 // The self-employed person's books give model 130 the income, expenses and withholdings
 // since 1 January, and the instalments already paid: each quarter deducts what the earlier
 // ones declared.
-TEST(Demonstration, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
-    TempDir dir;
-    const Demonstration demo(dir.file("demo"));
-    demo.build();
-    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
-    ScopedCurrentDir current(demo.settingsFolder());
-    FakePrompts prompts;
-    TDMMain main(prompts);
+TEST_F(DemonstrationOffice, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
     TDMM130 dm(main);
     dm.DataModuleCreate();
     auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
@@ -140,14 +143,7 @@ TEST(Demonstration, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
 // The company's books give its annual accounts of 2017 and 2016 (each year its own
 // accounting company): the balance sheet balances, the lines of a small company's chart
 // have figures, and the profit carried to account 129 is the one the P&L shows.
-TEST(Demonstration, ItsCompanysAccountsBalanceInBothYears) {
-    TempDir dir;
-    const Demonstration demo(dir.file("demo"));
-    demo.build();
-    ScopedEnv windir("TRIBUTRA_WINDIR", demo.settingsFolder().toLocal8Bit());
-    ScopedCurrentDir current(demo.settingsFolder());
-    FakePrompts prompts;
-    TDMMain main(prompts);
+TEST_F(DemonstrationOffice, ItsCompanysAccountsBalanceInBothYears) {
     TDMBalance balance(main);
     balance.DataModuleCreate();
     balance.FijaEmpresa(1);
