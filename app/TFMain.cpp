@@ -1,6 +1,8 @@
 #include "app/TFMain.h"
 
+#include "accounts/TDMDepositoXML.h"
 #include "accounts/TFMIDP.h"
+#include "accounts/TdlgDeposito.h"
 #include "app/TFAcercaDe.h"
 #include "app/TiledBackground.h"
 #include "config/TDMMain.h"
@@ -125,8 +127,11 @@ void TFMain::buildMenu() {
         openForm([&] { forms_.MuestraFormulario<TFMIDP>(AIDPymes); });
     });
     cuentas->addAction(AIDPymes);
-    cuentas->addAction(
-        newAction("TraspasoaDepsitoDigital1", QStringLiteral("Traspaso a Depósito Digital")));
+    QAction* ADeposito =
+        newAction("TraspasoaDepsitoDigital1", QStringLiteral("Traspaso a Depósito Digital"));
+    ADeposito->setEnabled(true);
+    connect(ADeposito, &QAction::triggered, this, [this] { TraspasoDeposito(); });
+    cuentas->addAction(ADeposito);
     cuentas->addSeparator();
     cuentas->addAction(newAction("AMemoria", QStringLiteral("Confección de Memorias")));
     cuentas->addAction(newAction("ACopiaMem", QStringLiteral("Copia memorias")));
@@ -209,6 +214,17 @@ void TFMain::buildStatusBar() {
 
 void TFMain::openForm(const std::function<void()>& open) {
     framework::runCommand(dm_.prompts(), open);
+}
+
+void TFMain::TraspasoDeposito() {
+    TdlgDeposito dialogo(dm_, this);
+    if (dialogo.exec() != QDialog::Accepted)
+        return;
+    framework::runCommand(dm_.prompts(), [&] {
+        TDMDepositoXML deposito(dm_);
+        if (deposito.GeneraDeposito(dialogo.empresa()))
+            dm_.prompts().information(QStringLiteral("Deposito creado con éxito"));
+    });
 }
 
 void TFMain::ASalirExecute() {

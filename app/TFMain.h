@@ -32,6 +32,8 @@ private:
 
     void openForm(const std::function<void()>& open);
     void ASalirExecute();
+    // The chosen taxpayer's accounts written for the deposit program.
+    void TraspasoDeposito();
     void SbCalculadoraClick();
     void Acercade1Click();
 

@@ -1,3 +1,4 @@
+#include "accounts/DepositCommand.h"
 #include "app/EnterAsTab.h"
 #include "app/TFMain.h"
 #include "config/AdminAccount.h"
@@ -36,6 +37,7 @@ QString usage() {
                             QStringLiteral("tributra --init-db RUTA"),
                             QStringLiteral("tributra ver FICHERO")};
     commands << FileCommand::usage().split(u'\n');
+    commands << DepositCommand::usage();
     commands << QStringLiteral("tributra --help | --version");
     return QStringLiteral("Uso: ") + commands.join(QStringLiteral("\n     ")) + u'\n';
 }
@@ -55,8 +57,8 @@ int showFile(const QString& path) {
     return view.recognized && view.faults == 0 ? 0 : 1;
 }
 
-// A return's file from the terminal, on the database the settings name.
-int writeFile(const FileCommand& command) {
+// A command of the terminal on the database the settings name.
+template <class Command> int runOnDatabase(const Command& command) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     framework::TerminalPrompts prompts(out, err);
@@ -138,10 +140,10 @@ int runApplication(int argc, char* argv[], const QString& demoFolder) {
     }
 }
 
-// What the program was asked to do. The options go before the command ("ver", "fichero"),
-// whose own arguments follow it.
+// What the program was asked to do. The options go before the command ("ver", "fichero",
+// "deposito"), whose own arguments follow it.
 struct Request {
-    enum class Action { Window, Demo, DemoOnly, InitDb, View, File, Help, Version } action;
+    enum class Action { Window, Demo, DemoOnly, InitDb, View, File, Deposit, Help, Version } action;
     QString path;
     QStringList commandArguments;
 };
@@ -183,6 +185,8 @@ Request parse(const QStringList& arguments) {
     const QString& command = positional[0];
     if (command == u"fichero")
         return {Request::Action::File, {}, positional.mid(1)};
+    if (command == u"deposito")
+        return {Request::Action::Deposit, {}, positional.mid(1)};
     if (command != u"ver")
         throw tributra::UsageError(QStringLiteral("Orden desconocida: %1").arg(command));
     if (positional.size() < 2)
@@ -202,7 +206,9 @@ int runCommand(int argc, char* argv[], const Request& request) {
             return buildDemonstration(request.path);
         if (request.action == Request::Action::View)
             return showFile(request.path);
-        return writeFile(FileCommand::parse(request.commandArguments));
+        if (request.action == Request::Action::Deposit)
+            return runOnDatabase(DepositCommand::parse(request.commandArguments));
+        return runOnDatabase(FileCommand::parse(request.commandArguments));
     } catch (const tributra::UsageError& e) {
         QTextStream(stderr) << e.text() << "\n" << usage();
         return 2;

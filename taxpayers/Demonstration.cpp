@@ -56,6 +56,18 @@ const std::pair<const char*, const char*> kHeadings[] = {
     {"38612", "ALQUILER DE LOCALES INDUSTRIALES"},
 };
 
+// The identification sheet and the deposit request of the company with books.
+const char* const kAnnualAccounts[] = {
+    "insert into IDENTIFICACION (EMPRESA, DEPOSITO, DESCRIPCION, NIF, SL, NOMBRESOCIAL, "
+    "DOMISOCIAL, MUNICIPIO, IDPROVINCIA, CODPOSTAL, TELEFONO, CNAE, ACTIVIDAD, FIJO, FIJO_ANT, "
+    "NOFIJO, NOFIJO_ANT, FECHA_CIERRE) values (1, 'TALLERES', 'CUENTAS ANUALES 2017', "
+    "'B30123456', 1, 'TALLERES DEL SEGURA SL', 'CL DEL CARMEN 12', 'MURCIA', 30, '30002', "
+    "'968000000', '4520', 'Reparación de vehículos de motor', 3, 3, 1, 0.5, '2017-12-31')",
+    "insert into SOLICITUD (EMPRESA, TOMO, FOLIO, HOJA, PRESENTADOR, DNI, DOMICILIO, CODPOSTAL, "
+    "MUNICIPIO, IDPROVINCIA, TELEFONO) values (1, 2345, 112, 54321, 'ANTONIO GOMEZ SOLER', "
+    "'22334455Y', 'CL DEL CARMEN 12', '30002', 'MURCIA', 30, '968000000')",
+};
+
 } // namespace
 
 Demonstration::Demonstration(const QString& folder) : folder_(QDir(folder).absolutePath()) {}
@@ -128,6 +140,11 @@ void Demonstration::addRegister() const {
     for (const auto& [heading, title] : kHeadings) {
         insert.setParam(QStringLiteral("EPIGRAFE"), QString::fromLatin1(heading));
         insert.setParam(QStringLiteral("TITULO"), QString::fromLatin1(title));
+        insert.execute();
+    }
+    // The company's annual accounts are ready to be prepared and deposited.
+    for (const char* sql : kAnnualAccounts) {
+        insert.setSql(QString::fromUtf8(sql));
         insert.execute();
     }
     transaction.commit();

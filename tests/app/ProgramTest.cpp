@@ -39,7 +39,8 @@ TEST(ProgramTest, HelpAndVersionAreAnswersNotErrors) {
     const Ended help = run({QStringLiteral("--help")}, settings);
     EXPECT_EQ(help.exitCode, 0);
     for (const char* command : {"--init-db RUTA", "--demo CARPETA [--no-window]", "ver FICHERO",
-                                "fichero 111 --contribuyente NUMERO"})
+                                "fichero 111 --contribuyente NUMERO",
+                                "deposito --contribuyente NUMERO [--carpeta DIR] [--captura]"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(command))) << command;
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
 

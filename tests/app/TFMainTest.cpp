@@ -66,7 +66,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
     EXPECT_EQ(visibleItems(menu("Informativas")),
               (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));
     EXPECT_EQ(visibleItems(menu("Cuentas anuales")),
-              (QStringList{"Elaboración Cuentas Anuales", "Traspaso a Depósito Digital (off)",
+              (QStringList{"Elaboración Cuentas Anuales", "Traspaso a Depósito Digital",
                            "-", "Confección de Memorias (off)", "Copia memorias (off)",
                            "Impresión de Memoria (off)", "-"}));
     EXPECT_TRUE(main.MGVentanas->actions().isEmpty());
