@@ -99,9 +99,11 @@ void SampleBookkeeper::addInvoices(std::vector<Event>& events, int month) {
         const SampleOperation& op = profile_.monthly[i];
         events.push_back({date.day(), [this, &op, date] { postInvoice(op, date); }});
     }
-    for (const auto& [inMonth, op] : profile_.yearly)
-        if (inMonth == month)
-            events.push_back({15, [this, &op, date = day(month, 15)] { postInvoice(op, date); }});
+    for (const auto& yearly : profile_.yearly)
+        if (yearly.first == month)
+            events.push_back({15, [this, &op = yearly.second, date = day(month, 15)] {
+                                  postInvoice(op, date);
+                              }});
     for (int i = 0; i < invoicesPerMonth_ && !profile_.drawn.empty(); ++i) {
         const QDate date = day(month, int(random_.between(1, 28)));
         const SampleOperation& op = drawOperation();
