@@ -9,6 +9,7 @@
 #include "framework/FormManager.h"
 #include "framework/Prompts.h"
 #include "framework/UserCommand.h"
+#include "memoria/TFMMemorias.h"
 #include "platform/Calculator.h"
 #include "returns/ReturnForms.h"
 #include "taxpayers/TFMContribuyentes.h"
@@ -133,7 +134,12 @@ void TFMain::buildMenu() {
     connect(ADeposito, &QAction::triggered, this, [this] { TraspasoDeposito(); });
     cuentas->addAction(ADeposito);
     cuentas->addSeparator();
-    cuentas->addAction(newAction("AMemoria", QStringLiteral("Confección de Memorias")));
+    QAction* AMemoria = newAction("AMemoria", QStringLiteral("Confección de Memorias"));
+    AMemoria->setEnabled(true);
+    connect(AMemoria, &QAction::triggered, this, [this, AMemoria] {
+        openForm([&] { forms_.MuestraFormulario<TFMMemorias>(AMemoria); });
+    });
+    cuentas->addAction(AMemoria);
     cuentas->addAction(newAction("ACopiaMem", QStringLiteral("Copia memorias")));
     cuentas->addAction(newAction("AMemObtener", QStringLiteral("Impresión de Memoria")));
     cuentas->addSeparator();

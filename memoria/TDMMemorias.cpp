@@ -89,6 +89,9 @@ TDMMemorias::TDMMemorias(TDMMain& main)
         if (n.isNull() || n.asInteger() == 0)
             n.setAsInteger(numero(QStringLiteral("pa_numero_memoria"), {}));
     });
+    QMaestro.onFieldValidate({kMemoria}, [this](db::Field& f) {
+        CompruebaClave(f, QStringLiteral("T_memorias"));
+    });
     QCapitulos.onNewRecord.add([this](db::DataSet&) {
         // A chapter belongs to a stored memoria.
         if (QMaestro.state() == db::DataSet::State::Insert)
@@ -110,6 +113,12 @@ TDMMemorias::TDMMemorias(TDMMain& main)
         QFormulas.field(QStringLiteral("CONDICIONAL")).setAsString(QStringLiteral(" "));
     });
     QFormulas.beforePost.add([this](db::DataSet&) {
+        // Names and expressions are kept in capitals, whatever was typed.
+        for (const char* campo : {"TITULO", "SINTAXIS"}) {
+            db::Field& f = QFormulas.field(QLatin1String(campo));
+            if (!f.isNull())
+                f.setAsString(f.asString().toUpper());
+        }
         db::Field& n = QFormulas.field(kFormula);
         if (n.isNull() || n.asInteger() == 0)
             n.setAsInteger(numero(QStringLiteral("pa_numero_formula"),
