@@ -20,6 +20,7 @@ TdlgEmpresa::TdlgEmpresa(TDMMain& main, QWidget* parent) : QDialog(parent) {
     ENumero->setMaximumWidth(90);
     ENombre = new QLineEdit;
     ENombre->setMinimumWidth(300);
+    ENombre->setReadOnly(true);
     ENumero->setLookUpEdit(ENombre);
     EEjercicio = new QLineEdit(QString::number(TDMMemorias::kEjercicio));
     EEjercicio->setReadOnly(true);

@@ -1,6 +1,5 @@
 #include "memoria/TdlgFManual.h"
 
-#include "framework/CharacterFilter.h"
 #include "memoria/TDMMemorias.h"
 #include "util/NumberFormat.h"
 

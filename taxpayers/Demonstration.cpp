@@ -4,6 +4,7 @@
 #include "db/Database.h"
 #include "db/Statement.h"
 #include "db/Transaction.h"
+#include "memoria/MemoriaEjemplo.h"
 #include "platform/IniFile.h"
 #include "schema/AccountingSample.h"
 #include "schema/SystemDatabase.h"
@@ -147,6 +148,7 @@ void Demonstration::addRegister() const {
         insert.setSql(QString::fromUtf8(sql));
         insert.execute();
     }
+    MemoriaEjemplo::inserta(database, transaction, 1);
     transaction.commit();
     database.close();
 }
