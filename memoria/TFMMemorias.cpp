@@ -53,6 +53,7 @@ TFMMemorias::TFMMemorias(FormManager& manager)
     splitter->addWidget(PageControl1);
     splitter->addWidget(capitulos());
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({180, 420}); // the chapters are what is worked on
     static_cast<QVBoxLayout*>(layout())->addWidget(splitter, 1);
     resize(820, 600);
 }

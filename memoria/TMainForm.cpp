@@ -133,7 +133,7 @@ TMainForm::TMainForm(TDMMemorias& dm, QWidget* parent)
     RichEdit1->viewport()->installEventFilter(this);
     setAcceptDrops(true);
     muestraSeleccion();
-    resize(1000, 680);
+    resize(1200, 680); // the whole tool bar, formula commands included, at 1366 pixels
 }
 
 // The bar shows an action's hint while there is one; the position and state otherwise.
@@ -325,6 +325,7 @@ void TMainForm::carga(const QByteArray& rtf) {
     if (!rtf.isEmpty())
         (void)richtext::readRtf(rtf, *RichEdit1->document());
     RichEdit1->document()->setModified(false);
+    RichEdit1->moveCursor(QTextCursor::Start);
     muestraSeleccion();
 }
 
@@ -416,6 +417,7 @@ void TMainForm::abre(const QString& fichero) {
     else
         RichEdit1->setPlainText(QString::fromLocal8Bit(bytes));
     RichEdit1->document()->setModified(false);
+    RichEdit1->moveCursor(QTextCursor::Start);
     fichero_ = fichero;
     setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(fichero).fileName(),
                                                  QApplication::applicationDisplayName()));
@@ -454,6 +456,9 @@ void TMainForm::InsertaFormula(int numero) {
 // The formulas of the chapter; the one chosen goes to the caret.
 void TMainForm::formulas() {
     TFMFormulas dialogo(dm_, this);
+    dialogo.setWindowTitle(QStringLiteral("Formulas Memoria %1 Capítulo %2")
+                               .arg(dm_.QMaestro.field(QStringLiteral("MEMORIA")).asString(),
+                                    dm_.QCapitulos.field(QStringLiteral("CAPITULO")).asString()));
     if (dialogo.exec() == QDialog::Accepted)
         InsertaFormula(dm_.QFormulas.field(QStringLiteral("FORMULA")).asInteger());
 }

@@ -74,6 +74,7 @@ TEST_F(ChapterEditorTest, PlaceholdersBecomeTheTaxpayersAmountsAndBack) {
     editor.carga({});
     QTest::keyClicks(editor.RichEdit1, QStringLiteral("Total: "));
     mientras<TFMFormulas>([this](TFMFormulas& f) {
+        EXPECT_EQ(f.windowTitle(), QStringLiteral("Formulas Memoria 1 Capítulo 1"));
         EXPECT_TRUE(dm.QFormulas.locate(QStringLiteral("FORMULA"), {3}));
         f.accept();
     });
