@@ -19,8 +19,8 @@ void ContenidoDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     QStyleOptionViewItem celda(option);
     initStyleOption(&celda, index);
     // The stored RTF means nothing to a reader; only whether the chapter has a text.
-    celda.text = index.data(Qt::DisplayRole).toString().isEmpty() ? QString()
-                                                                   : QStringLiteral("(texto)");
+    celda.text =
+        index.data(Qt::DisplayRole).toString().isEmpty() ? QString() : QStringLiteral("(texto)");
     const QWidget* widget = celda.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &celda, painter, widget);

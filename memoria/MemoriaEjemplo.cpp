@@ -75,10 +75,12 @@ const Formula kFormulas[] = {
 };
 
 QByteArray texto(int capitulo) {
-    const QString nombre = QStringLiteral(":/memoria/ejemplo/capitulo%1.rtf").arg(capitulo, 2, 10, QChar(u'0'));
+    const QString nombre =
+        QStringLiteral(":/memoria/ejemplo/capitulo%1.rtf").arg(capitulo, 2, 10, QChar(u'0'));
     QFile f(nombre);
     if (!f.open(QIODevice::ReadOnly))
-        throw tributra::Error(QStringLiteral("Falta el texto %1 de la memoria ejemplo").arg(nombre));
+        throw tributra::Error(
+            QStringLiteral("Falta el texto %1 de la memoria ejemplo").arg(nombre));
     return f.readAll();
 }
 

@@ -67,7 +67,8 @@ void Ruler::mouseReleaseEvent(QMouseEvent*) {
     const double primera = arrastrando_ == Primera
                                ? int((posiciones_[Primera] + desplazamiento_ - 6) / kFactor)
                                : sangrias_[Primera];
-    const double izquierda = int((posiciones_[Izquierda] + desplazamiento_ - 6) / kFactor) - primera;
+    const double izquierda =
+        int((posiciones_[Izquierda] + desplazamiento_ - 6) / kFactor) - primera;
     const double derecha =
         int((width() + desplazamiento_ - posiciones_[Derecha] - 2) / kFactor) - 12;
     arrastrando_ = Ninguna;

@@ -29,6 +29,6 @@ private:
 
     int posiciones_[3] = {2, 2, 0};
     Marca arrastrando_ = Ninguna;
-    int desplazamiento_ = 0; // half the marker's width
+    int desplazamiento_ = 0;         // half the marker's width
     double sangrias_[3] = {0, 0, 0}; // first line, left, right, in points
 };

@@ -89,9 +89,8 @@ TDMMemorias::TDMMemorias(TDMMain& main)
         if (n.isNull() || n.asInteger() == 0)
             n.setAsInteger(numero(QStringLiteral("pa_numero_memoria"), {}));
     });
-    QMaestro.onFieldValidate({kMemoria}, [this](db::Field& f) {
-        CompruebaClave(f, QStringLiteral("T_memorias"));
-    });
+    QMaestro.onFieldValidate(
+        {kMemoria}, [this](db::Field& f) { CompruebaClave(f, QStringLiteral("T_memorias")); });
     QCapitulos.onNewRecord.add([this](db::DataSet&) {
         // A chapter belongs to a stored memoria.
         if (QMaestro.state() == db::DataSet::State::Insert)
@@ -121,9 +120,9 @@ TDMMemorias::TDMMemorias(TDMMain& main)
         }
         db::Field& n = QFormulas.field(kFormula);
         if (n.isNull() || n.asInteger() == 0)
-            n.setAsInteger(numero(QStringLiteral("pa_numero_formula"),
-                                  {QFormulas.field(kMemoria).asInteger(),
-                                   QFormulas.field(kCapitulo).asInteger()}));
+            n.setAsInteger(numero(
+                QStringLiteral("pa_numero_formula"),
+                {QFormulas.field(kMemoria).asInteger(), QFormulas.field(kCapitulo).asInteger()}));
     });
     for (db::DataSet* detalle : {&QCapitulos, &QFormulas}) {
         detalle->afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
@@ -154,8 +153,7 @@ int TDMMemorias::numero(const QString& procedimiento, const QVariantList& parame
 }
 
 QString TDMMemorias::Marcador(int numero) {
-    return QStringLiteral("[Formula ") + UUtiles::CerosIzquierda(QString::number(numero), 3) +
-           u']';
+    return QStringLiteral("[Formula ") + UUtiles::CerosIzquierda(QString::number(numero), 3) + u']';
 }
 
 double TDMMemorias::ImporteCuenta(int empresa, int ejercicio, const QString& cuenta, int periodo,
@@ -224,8 +222,8 @@ double TDMMemorias::EvaluaFormula(int empresa) {
         } else {
             const qsizetype dosPuntos = texto.indexOf(u':');
             if (dosPuntos < 0)
-                throw tributra::Error(QStringLiteral("'%1' no es un número entero válido")
-                                          .arg(texto.mid(1)));
+                throw tributra::Error(
+                    QStringLiteral("'%1' no es un número entero válido").arg(texto.mid(1)));
             valor = ImporteCuenta(empresa, kEjercicio, texto.mid(dosPuntos + 1),
                                   entero(texto.mid(1, dosPuntos - 1)), c);
         }
@@ -320,6 +318,6 @@ QString TDMMemorias::TextoFormula(int numero) {
     }
     if (QImporte.transaction().active())
         QImporte.transaction().commit();
-    return UUtiles::RellenaIzquierda(util::formatFloat(QStringLiteral("##########0.00"), importe), 13,
-                                     QStringLiteral(" "));
+    return UUtiles::RellenaIzquierda(util::formatFloat(QStringLiteral("##########0.00"), importe),
+                                     13, QStringLiteral(" "));
 }

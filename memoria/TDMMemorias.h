@@ -36,7 +36,8 @@ public:
     double EvaluaFormula(int empresa);
     // The balance ("S"), debits ("D") or credits ("H") of the accounts under `cuenta` up to
     // `periodo`; 0 when the books cannot say.
-    double ImporteCuenta(int empresa, int ejercicio, const QString& cuenta, int periodo, QChar clave);
+    double ImporteCuenta(int empresa, int ejercicio, const QString& cuenta, int periodo,
+                         QChar clave);
     // The stored amount of formula `numero` of the current chapter; of the formula being
     // calculated when there is none.
     double ImporteFormula(int numero);

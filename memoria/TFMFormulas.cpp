@@ -3,13 +3,13 @@
 #include "config/TDMMain.h"
 #include "framework/DBCheckBox.h"
 #include "framework/DBEdit.h"
+#include "framework/Prompts.h"
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBGridOrder.h"
 #include "framework/TDBNavigatorVC.h"
 #include "framework/UserCommand.h"
 #include "memoria/TDMMemorias.h"
 #include "memoria/TdlgAyudaFormula.h"
-#include "framework/Prompts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -41,15 +41,17 @@ TFMFormulas::TFMFormulas(TDMMemorias& dm, QWidget* parent) : QDialog(parent), dm
     ESintaxis->setObjectName(QStringLiteral("ESintaxis"));
     ESintaxis->setUpperCase(true);
     ESintaxis->setToolTip(QStringLiteral("Pulse F1 para obtener ayuda en la sintáxis"));
-    new QShortcut(QKeySequence(Qt::Key_F1), ESintaxis, this,
-                  [this] { TdlgAyudaFormula(this).exec(); }, Qt::WidgetShortcut);
+    new QShortcut(
+        QKeySequence(Qt::Key_F1), ESintaxis, this, [this] { TdlgAyudaFormula(this).exec(); },
+        Qt::WidgetShortcut);
     form->addRow(QStringLiteral("Sintáxis"), ESintaxis);
-    form->addRow(QStringLiteral("Condicion signo (+/-)"),
-                 new TDBComboBoxVC(ds, QStringLiteral("CONDICIONAL"), prompts,
-                                   {QStringLiteral("El signo no es condición "),
-                                    QStringLiteral("(+) Aparece la partida si tiene signo positivo"),
-                                    QStringLiteral("(-) Aparece la partida si tiene signo negativo")},
-                                   {QStringLiteral(" "), QStringLiteral("+"), QStringLiteral("-")}));
+    form->addRow(
+        QStringLiteral("Condicion signo (+/-)"),
+        new TDBComboBoxVC(ds, QStringLiteral("CONDICIONAL"), prompts,
+                          {QStringLiteral("El signo no es condición "),
+                           QStringLiteral("(+) Aparece la partida si tiene signo positivo"),
+                           QStringLiteral("(-) Aparece la partida si tiene signo negativo")},
+                          {QStringLiteral(" "), QStringLiteral("+"), QStringLiteral("-")}));
     form->addRow(QString(), new DBCheckBox(QStringLiteral("Valor absoluto"), ds,
                                            QStringLiteral("ABSOLUTO"), prompts));
     NavFormulas->EditaControl = nombre;
@@ -72,8 +74,8 @@ TFMFormulas::TFMFormulas(TDMMemorias& dm, QWidget* parent) : QDialog(parent), dm
     DBGFormulas->TabFicha = ficha;
 
     auto* botones = new QDialogButtonBox;
-    QPushButton* pasar =
-        botones->addButton(QStringLiteral("Pasar formula al capítulo"), QDialogButtonBox::AcceptRole);
+    QPushButton* pasar = botones->addButton(QStringLiteral("Pasar formula al capítulo"),
+                                            QDialogButtonBox::AcceptRole);
     pasar->setObjectName(QStringLiteral("btnPasar"));
     botones->addButton(QStringLiteral("&Salir"), QDialogButtonBox::RejectRole);
     connect(botones, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -76,11 +76,13 @@ QWidget* TFMMemorias::capitulos() {
                              {QStringLiteral("TEXTO"), QStringLiteral("Contenido"), 120}});
     DBCapitulos->setDataSource(&dm().QCapitulos);
     DBCapitulos->setItemDelegateForColumn(
-        2, new ContenidoDelegate(*DBCapitulos, [this] { run([this] { DBCapitulosEditButtonClick(); }); },
-                                 DBCapitulos));
+        2,
+        new ContenidoDelegate(
+            *DBCapitulos, [this] { run([this] { DBCapitulosEditButtonClick(); }); }, DBCapitulos));
     // The keyboard's way to the ellipsis.
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), DBCapitulos, this,
-                  [this] { run([this] { DBCapitulosEditButtonClick(); }); }, Qt::WidgetShortcut);
+    new QShortcut(
+        QKeySequence(Qt::CTRL | Qt::Key_Return), DBCapitulos, this,
+        [this] { run([this] { DBCapitulosEditButtonClick(); }); }, Qt::WidgetShortcut);
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(NavCapitulos);
     layout->addWidget(DBCapitulos, 1);

@@ -20,8 +20,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QStatusTipEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,11 +29,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextList>
@@ -77,7 +77,8 @@ TMainForm::TMainForm(TDMMemorias& dm, QWidget* parent)
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setAcceptRichText(true);
     // The text stands 6 pixels in from either side.
-    RichEdit1->setStyleSheet(QStringLiteral("QTextEdit { padding-left: 6px; padding-right: 6px; }"));
+    RichEdit1->setStyleSheet(
+        QStringLiteral("QTextEdit { padding-left: 6px; padding-right: 6px; }"));
     Ruler1 = new Ruler;
     StatusBar = new QStatusBar;
     StatusBar->setSizeGripEnabled(false);
@@ -121,14 +122,15 @@ TMainForm::TMainForm(TDMMemorias& dm, QWidget* parent)
     connect(RichEdit1, &QTextEdit::currentCharFormatChanged, this, [this] { muestraSeleccion(); });
     connect(RichEdit1->document(), &QTextDocument::modificationChanged, this,
             [this] { muestraEstado(); });
-    connect(Ruler1, &Ruler::sangrias, this, [this](double primera, double izquierda, double derecha) {
-        QTextBlockFormat f = RichEdit1->textCursor().blockFormat();
-        f.setTextIndent(primera);
-        f.setLeftMargin(izquierda);
-        f.setRightMargin(derecha);
-        RichEdit1->textCursor().setBlockFormat(f);
-        muestraSeleccion();
-    });
+    connect(Ruler1, &Ruler::sangrias, this,
+            [this](double primera, double izquierda, double derecha) {
+                QTextBlockFormat f = RichEdit1->textCursor().blockFormat();
+                f.setTextIndent(primera);
+                f.setLeftMargin(izquierda);
+                f.setRightMargin(derecha);
+                RichEdit1->textCursor().setBlockFormat(f);
+                muestraSeleccion();
+            });
     // Files dropped on the text are opened, not pasted into it.
     RichEdit1->viewport()->installEventFilter(this);
     setAcceptDrops(true);
@@ -180,8 +182,9 @@ void TMainForm::creaAcciones() {
         RichEdit1->clear();
         RichEdit1->document()->setModified(false);
     });
-    QAction* abrir = accion(this, QStringLiteral("&Abrir..."), QStringLiteral("Abrir capítulo desde fichero"),
-                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* abrir =
+        accion(this, QStringLiteral("&Abrir..."), QStringLiteral("Abrir capítulo desde fichero"),
+               QKeySequence(Qt::CTRL | Qt::Key_O));
     archivos->addAction(abrir);
     connect(abrir, &QAction::triggered, this, [this] {
         ejecuta([this] {
@@ -193,36 +196,44 @@ void TMainForm::creaAcciones() {
                 abre(f);
         });
     });
-    QAction* guardar = accion(this, QStringLiteral("&Guardar"), QStringLiteral("Guardar capítulo en fichero"),
-                              QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* guardar =
+        accion(this, QStringLiteral("&Guardar"), QStringLiteral("Guardar capítulo en fichero"),
+               QKeySequence(Qt::CTRL | Qt::Key_S));
     archivos->addAction(guardar);
     connect(guardar, &QAction::triggered, this, [this] {
         ejecuta([this] { fichero_ == u"Capitulo" ? guardaComo() : guarda(fichero_); });
     });
-    QAction* como = accion(this, QStringLiteral("Guardar como..."), QStringLiteral("Guardar capítulo como.."));
+    QAction* como =
+        accion(this, QStringLiteral("Guardar como..."), QStringLiteral("Guardar capítulo como.."));
     archivos->addAction(como);
     connect(como, &QAction::triggered, this, [this] { ejecuta([this] { guardaComo(); }); });
-    QAction* imprimir = accion(this, QStringLiteral("&Imprimir"), QStringLiteral("Imprimir capítulo"),
-                               QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* imprimir =
+        accion(this, QStringLiteral("&Imprimir"), QStringLiteral("Imprimir capítulo"),
+               QKeySequence(Qt::CTRL | Qt::Key_P));
     archivos->addAction(imprimir);
     connect(imprimir, &QAction::triggered, this, [this] { imprime(); });
-    QAction* salir = accion(this, QStringLiteral("Salir"), QStringLiteral("Salir sin guardar cambios"),
-                            QKeySequence(Qt::ALT | Qt::Key_X));
+    QAction* salir =
+        accion(this, QStringLiteral("Salir"), QStringLiteral("Salir sin guardar cambios"),
+               QKeySequence(Qt::ALT | Qt::Key_X));
     archivos->addAction(salir);
     connect(salir, &QAction::triggered, this, &QDialog::reject);
     barraArchivos_ = {nuevo, abrir, guardar, imprimir};
 
     QMenu* edicion = menus->addMenu(QStringLiteral("&Edición"));
-    QAction* deshacer = accion(this, QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción."),
-                               QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* cortar = accion(this, QStringLiteral("Cor&tar"), QStringLiteral("Borra el elemento seleccionado"),
-                             QKeySequence(Qt::CTRL | Qt::Key_X));
+    QAction* deshacer =
+        accion(this, QStringLiteral("&Deshacer"), QStringLiteral("Deshace la última acción."),
+               QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* cortar =
+        accion(this, QStringLiteral("Cor&tar"), QStringLiteral("Borra el elemento seleccionado"),
+               QKeySequence(Qt::CTRL | Qt::Key_X));
     QAction* copiar = accion(this, QStringLiteral("&Copiar"), QStringLiteral("Copia al portafolio"),
                              QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* pegar = accion(this, QStringLiteral("&Pegar"), QStringLiteral("Pega desde el portafolio"),
-                            QKeySequence(Qt::CTRL | Qt::Key_V));
+    QAction* pegar =
+        accion(this, QStringLiteral("&Pegar"), QStringLiteral("Pega desde el portafolio"),
+               QKeySequence(Qt::CTRL | Qt::Key_V));
     QAction* todo = accion(this, QStringLiteral("Seleccionar todo"), QString());
-    QAction* fuentes = accion(this, QStringLiteral("&Fuentes.."), QStringLiteral("Tipos de letras"));
+    QAction* fuentes =
+        accion(this, QStringLiteral("&Fuentes.."), QStringLiteral("Tipos de letras"));
     for (QAction* a : {deshacer, cortar, copiar, pegar, todo, fuentes})
         edicion->addAction(a);
     barraEdicion_ = {cortar, copiar, pegar, deshacer};
@@ -249,14 +260,17 @@ void TMainForm::creaAcciones() {
     pegable();
 
     QMenu* procesos = menus->addMenu(QStringLiteral("Procesos"));
-    AFormulas = accion(this, QStringLiteral("Formulas"), QStringLiteral("Formulas vinculadas al capítulo"));
+    AFormulas =
+        accion(this, QStringLiteral("Formulas"), QStringLiteral("Formulas vinculadas al capítulo"));
     ACalculo = accion(this, QStringLiteral("Cálculo"), QStringLiteral("Resuelve las formulas"));
-    ATexto = accion(this, QStringLiteral("Cambia a formulas"), QStringLiteral("Cambia a modo formulas"));
+    ATexto =
+        accion(this, QStringLiteral("Cambia a formulas"), QStringLiteral("Cambia a modo formulas"));
     for (QAction* a : {AFormulas, ACalculo, ATexto})
         procesos->addAction(a);
     ATexto->setVisible(false);
     connect(AFormulas, &QAction::triggered, this, [this] { ejecuta([this] { formulas(); }); });
-    connect(ACalculo, &QAction::triggered, this, [this] { ejecuta([this] { pideContribuyente(); }); });
+    connect(ACalculo, &QAction::triggered, this,
+            [this] { ejecuta([this] { pideContribuyente(); }); });
     connect(ATexto, &QAction::triggered, this, [this] { ejecuta([this] { CambiaAFormulas(); }); });
 }
 
@@ -301,7 +315,8 @@ void TMainForm::creaBarra() {
     izquierda_ = conmutador(barra, QStringLiteral("≡←"), QStringLiteral("Alineación izquierda"));
     centro_ = conmutador(barra, QStringLiteral("≡"), QStringLiteral("Centrar"));
     derecha_ = conmutador(barra, QStringLiteral("→≡"), QStringLiteral("Alineación derecha"));
-    for (auto [boton, alineacion] : {std::pair{izquierda_, Qt::AlignLeft}, {centro_, Qt::AlignHCenter},
+    for (auto [boton, alineacion] : {std::pair{izquierda_, Qt::AlignLeft},
+                                     {centro_, Qt::AlignHCenter},
                                      {derecha_, Qt::AlignRight}})
         connect(boton, &QToolButton::clicked, this, [this, a = alineacion] { alinea(a); });
     vinetas_ = conmutador(barra, QStringLiteral("•"), QStringLiteral("Viñetas"));
@@ -426,7 +441,8 @@ void TMainForm::abre(const QString& fichero) {
 bool TMainForm::guarda(const QString& fichero) {
     QFile f(fichero);
     if (!f.open(QIODevice::WriteOnly) || f.write(contenido()) < 0)
-        throw tributra::Error(QStringLiteral("No se puede guardar %1").arg(fichero), f.errorString());
+        throw tributra::Error(QStringLiteral("No se puede guardar %1").arg(fichero),
+                              f.errorString());
     RichEdit1->document()->setModified(false);
     fichero_ = fichero;
     setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(fichero).fileName(),
@@ -485,7 +501,8 @@ void TMainForm::Calculo(int contribuyente) {
     dm_.CalculaCapitulo();
     QFile f(scratch());
     if (!f.open(QIODevice::WriteOnly) || f.write(contenido()) < 0)
-        throw tributra::Error(QStringLiteral("No se puede guardar %1").arg(scratch()), f.errorString());
+        throw tributra::Error(QStringLiteral("No se puede guardar %1").arg(scratch()),
+                              f.errorString());
     f.close();
     SustituyeFormulas(*RichEdit1->document(), [this](int n) { return dm_.TextoFormula(n); });
     ATexto->setVisible(true);
@@ -495,7 +512,8 @@ void TMainForm::Calculo(int contribuyente) {
 void TMainForm::CambiaAFormulas() {
     QFile f(scratch());
     if (!f.open(QIODevice::ReadOnly))
-        throw tributra::Error(QStringLiteral("No se puede abrir %1").arg(scratch()), f.errorString());
+        throw tributra::Error(QStringLiteral("No se puede abrir %1").arg(scratch()),
+                              f.errorString());
     RichEdit1->clear();
     (void)richtext::readRtf(f.readAll(), *RichEdit1->document());
     ATexto->setVisible(false);

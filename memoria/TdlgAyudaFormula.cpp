@@ -28,7 +28,8 @@ const QStringList kAyuda = {
     QStringLiteral("Admite como operadores los símbolo (+,-,/,*) para las operaciones aritméticas"),
     QStringLiteral("básicas."),
     QString(),
-    QStringLiteral("También se puede referenciar en la sintáxis un cálculo de una formula anterior"),
+    QStringLiteral(
+        "También se puede referenciar en la sintáxis un cálculo de una formula anterior"),
     QStringLiteral("indicando la letra F y el número de la formula."),
     QString(),
     QStringLiteral("Ejemplo:"),

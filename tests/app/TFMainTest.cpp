@@ -67,7 +67,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));
     EXPECT_EQ(visibleItems(menu("Cuentas anuales")),
               (QStringList{"Elaboración Cuentas Anuales", "Traspaso a Depósito Digital",
-                           "-", "Confección de Memorias (off)", "Copia memorias (off)",
+                           "-", "Confección de Memorias", "Copia memorias (off)",
                            "Impresión de Memoria (off)", "-"}));
     EXPECT_TRUE(main.MGVentanas->actions().isEmpty());
     EXPECT_EQ(visibleItems(menu("Ayuda")), QStringList{"Acerca de"});

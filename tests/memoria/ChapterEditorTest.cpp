@@ -28,8 +28,8 @@ class ChapterEditorTest : public MemoriaTest {
 protected:
     void SetUp() override {
         MemoriaTest::SetUp();
-        formula(dm, 3, QStringLiteral("S13:57"));    // 400 in the books
-        formula(dm, 12, QStringLiteral("-S0:430"));  // -250
+        formula(dm, 3, QStringLiteral("S13:57"));   // 400 in the books
+        formula(dm, 12, QStringLiteral("-S0:430")); // -250
     }
     void TearDown() override { closeWindows(); }
 

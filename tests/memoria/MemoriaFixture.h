@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 // The books answer from a table of amounts by letter, period and account; account "ERR"
 // makes the procedure fail.
 inline const QString kBooks = QStringLiteral(R"(
@@ -48,7 +47,8 @@ protected:
     void SetUp() override {
         books.database().close();
         db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = :f where CONTRIBUYENTE = 12"));
+        s.setSql(QStringLiteral(
+            "update T_CONTRIBUYENTES set FICHERO_CTBLE = :f where CONTRIBUYENTE = 12"));
         s.setParam(QStringLiteral("F"), books.path());
         s.execute();
         test.main.TLocal.commit();
@@ -60,7 +60,8 @@ protected:
         dm.QFormulas.field(QStringLiteral("FORMULA")).setAsInteger(numero);
         dm.QFormulas.field(QStringLiteral("SINTAXIS")).setValue(sintaxis);
         dm.QFormulas.field(QStringLiteral("ABSOLUTO")).setAsInteger(absoluto);
-        dm.QFormulas.field(QStringLiteral("CONDICIONAL")).setAsString(QString::fromLatin1(condicional));
+        dm.QFormulas.field(QStringLiteral("CONDICIONAL"))
+            .setAsString(QString::fromLatin1(condicional));
         dm.QFormulas.field(QStringLiteral("IMPORTE")).setAsFloat(guardado);
         dm.QFormulas.post();
     }

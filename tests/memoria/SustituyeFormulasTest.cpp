@@ -28,11 +28,10 @@ TEST(SustituyeFormulasTest, EachPlaceholderBecomesItsAmountRightAligned) {
                                          "[Formula 012] y [Formula 003]\n"
                                          "Sin formulas"));
     SustituyeFormulas(capitulo, importe);
-    EXPECT_EQ(capitulo.toPlainText(),
-              QStringLiteral("Inmovilizado\n"
-                             "Total:       1234,50 euros.\n"
-                             "        -7,00 y       1234,50\n"
-                             "Sin formulas"));
+    EXPECT_EQ(capitulo.toPlainText(), QStringLiteral("Inmovilizado\n"
+                                                     "Total:       1234,50 euros.\n"
+                                                     "        -7,00 y       1234,50\n"
+                                                     "Sin formulas"));
 }
 
 TEST(SustituyeFormulasTest, TheTextAroundKeepsItsFormat) {

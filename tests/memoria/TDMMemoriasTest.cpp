@@ -34,20 +34,20 @@ TEST_F(TDMMemoriasTest, FormulasReadTheBooksAndEarlierFormulasLeftToRight) {
         double guardado = 0;
     };
     const Case cases[] = {
-        {"S12:570", 1000},                   // 1
-        {"S12:570+F1/10", 2000},             // 2: the number after "/" is no term
-        {"-S0:430", -250},                   // 3: a leading minus
-        {"F1+F2-F3", 3250},                  // 4: 1000 + 2000 - (-250)
-        {"S13:57*2", 400},                   // 5
-        {"S13:129 + S13:57", 300},           // 6: the blank parts the second term from its "+"
-        {"s13:57", 400},                     // 7: typed in lower case
-        {"F9", 77},                          // 8: a later formula: its earlier amount
-        {"S13:57", 0, 1, "-"},               // 9: absolute, shown only when negative
-        {"-S0:430", 0, 0, "+"},              // 10: shown only when positive
-        {"S12:ERR+H12:700", 5000},           // 11: a failing term counts 0
-        {"F99", 5, 0, " ", 5},               // 12: no formula 99: its own earlier amount
-        {"H12:700/S12:570", 5},              // 13
-        {"S12:570-S12:570*S13:57", 0},       // 14: (1000 - 1000) * 400, no precedence
+        {"S12:570", 1000},             // 1
+        {"S12:570+F1/10", 2000},       // 2: the number after "/" is no term
+        {"-S0:430", -250},             // 3: a leading minus
+        {"F1+F2-F3", 3250},            // 4: 1000 + 2000 - (-250)
+        {"S13:57*2", 400},             // 5
+        {"S13:129 + S13:57", 300},     // 6: the blank parts the second term from its "+"
+        {"s13:57", 400},               // 7: typed in lower case
+        {"F9", 77},                    // 8: a later formula: its earlier amount
+        {"S13:57", 0, 1, "-"},         // 9: absolute, shown only when negative
+        {"-S0:430", 0, 0, "+"},        // 10: shown only when positive
+        {"S12:ERR+H12:700", 5000},     // 11: a failing term counts 0
+        {"F99", 5, 0, " ", 5},         // 12: no formula 99: its own earlier amount
+        {"H12:700/S12:570", 5},        // 13
+        {"S12:570-S12:570*S13:57", 0}, // 14: (1000 - 1000) * 400, no precedence
     };
     int numero = 0;
     for (const Case& c : cases)
@@ -126,7 +126,8 @@ TEST_F(TDMMemoriasTest, NewRowsTakeTheNextFreeNumbers) {
     for (int esperado : {1, 2}) {
         dm.QFormulas.append();
         EXPECT_EQ(dm.QFormulas.field(QStringLiteral("ABSOLUTO")).asInteger(), 0);
-        EXPECT_EQ(dm.QFormulas.field(QStringLiteral("CONDICIONAL")).asString(), QStringLiteral(" "));
+        EXPECT_EQ(dm.QFormulas.field(QStringLiteral("CONDICIONAL")).asString(),
+                  QStringLiteral(" "));
         dm.QFormulas.post();
         EXPECT_EQ(dm.QFormulas.field(QStringLiteral("FORMULA")).asInteger(), esperado);
     }

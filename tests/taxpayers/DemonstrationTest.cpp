@@ -4,18 +4,28 @@
 #include "ScopedCurrentDir.h"
 #include "ScopedEnv.h"
 #include "TempDir.h"
-#include "config/TDMMain.h"
-#include "framework/TDMBase.h"
+#include "accounts/StatementLine.h"
 #include "accounts/TDMBalance.h"
 #include "accounts/TDMPyG.h"
+#include "config/TDMMain.h"
+#include "framework/TDMBase.h"
+#include "memoria/MemoriaEjemplo.h"
+#include "memoria/SustituyeFormulas.h"
+#include "memoria/TDMMemorias.h"
 #include "returns/periodic/TDMM130.h"
 #include "returns/periodic/TDMM300.h"
+#include "richtext/Rtf.h"
 #include "util/Cents.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
 
 namespace {
 
@@ -66,6 +76,15 @@ protected:
     ScopedCurrentDir current{demo.settingsFolder()};
     FakePrompts prompts;
     TDMMain main{prompts};
+
+    // The company's balance sheet of 2017 and 2016, captured from its books.
+    void captura(TDMBalance& balance) {
+        balance.DataModuleCreate();
+        balance.FijaEmpresa(1);
+        balance.QMaestro.append();
+        balance.QMaestro.post();
+        ASSERT_TRUE(balance.CapturaContabilidad());
+    }
 };
 
 // Every taxpayer with books settles each quarter's VAT; among them a quarter ends in a
@@ -74,7 +93,9 @@ protected:
 TEST_F(DemonstrationOffice, ItsBooksGiveModel303RealQuarters) {
     TDMM300 dm(main);
     dm.DataModuleCreate();
-    auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
+    auto box = [&](const char* name) {
+        return dm.QMaestro.field(QString::fromLatin1(name)).asFloat();
+    };
 
     int carried = 0;
     bool intraCommunity = false, reverseCharge = false;
@@ -98,7 +119,8 @@ TEST_F(DemonstrationOffice, ItsBooksGiveModel303RealQuarters) {
             credit = util::cents(box("C371")) < 0 ? -box("C371") : 0;
             if (credit > 0) {
                 ++carried;
-                EXPECT_EQ(dm.QMaestro.field(QStringLiteral("TIPO")).asString(), QStringLiteral("C"));
+                EXPECT_EQ(dm.QMaestro.field(QStringLiteral("TIPO")).asString(),
+                          QStringLiteral("C"));
             }
             intraCommunity = intraCommunity || box("C311") > 0;
             reverseCharge = reverseCharge || box("C313") > 0;
@@ -119,7 +141,9 @@ TEST_F(DemonstrationOffice, ItsBooksGiveModel303RealQuarters) {
 TEST_F(DemonstrationOffice, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalments) {
     TDMM130 dm(main);
     dm.DataModuleCreate();
-    auto box = [&](const char* name) { return dm.QMaestro.field(QString::fromLatin1(name)).asFloat(); };
+    auto box = [&](const char* name) {
+        return dm.QMaestro.field(QString::fromLatin1(name)).asFloat();
+    };
 
     double declared = 0, income = 0;
     for (const char* quarter : {"1", "2", "3", "4"}) {
@@ -145,11 +169,7 @@ TEST_F(DemonstrationOffice, ItsBooksGiveModel130TheYearsFiguresAndEarlierInstalm
 // have figures, and the profit carried to account 129 is the one the P&L shows.
 TEST_F(DemonstrationOffice, ItsCompanysAccountsBalanceInBothYears) {
     TDMBalance balance(main);
-    balance.DataModuleCreate();
-    balance.FijaEmpresa(1);
-    balance.QMaestro.append();
-    balance.QMaestro.post();
-    ASSERT_TRUE(balance.CapturaContabilidad());
+    captura(balance);
     TDMPyG pyg(main);
     pyg.DataModuleCreate();
     pyg.FijaEmpresa(1);
@@ -173,3 +193,86 @@ TEST_F(DemonstrationOffice, ItsCompanysAccountsBalanceInBothYears) {
     }
     EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
 }
+
+namespace {
+
+// The sample memoria, in the demonstration as memoria 1.
+void abreEjemplo(TDMMemorias& dm) {
+    dm.DataModuleCreate();
+    ASSERT_TRUE(dm.QMaestro.locate(QStringLiteral("MEMORIA"), {1}));
+    ASSERT_EQ(dm.QMaestro.field(QStringLiteral("TITULO")).asString(), MemoriaEjemplo::kTitulo);
+}
+
+// Each chapter's formulas by number, as calculated last.
+std::map<int, std::map<int, double>> importes(TDMMemorias& dm) {
+    std::map<int, std::map<int, double>> todos;
+    for (dm.QCapitulos.first(); !dm.QCapitulos.eof(); dm.QCapitulos.next())
+        for (dm.QFormulas.first(); !dm.QFormulas.eof(); dm.QFormulas.next())
+            todos[dm.QCapitulos.field(QStringLiteral("CAPITULO")).asInteger()]
+                 [dm.QFormulas.field(QStringLiteral("FORMULA")).asInteger()] =
+                     dm.QFormulas.field(QStringLiteral("IMPORTE")).asFloat();
+    return todos;
+}
+
+// The sample memoria: every chapter names exactly its own formulas, and calculated over the
+// company's books its figures agree with the annual accounts.
+TEST_F(DemonstrationOffice, ItsSampleMemoriaNamesExactlyEachChaptersFormulas) {
+    TDMMemorias dm(main);
+    abreEjemplo(dm);
+    const QRegularExpression corchete(QStringLiteral("\\[[^\\]]*\\]?"));
+    int capitulos = 0;
+    for (dm.QCapitulos.first(); !dm.QCapitulos.eof(); dm.QCapitulos.next()) {
+        ++capitulos;
+        SCOPED_TRACE(dm.QCapitulos.field(QStringLiteral("TITULO")).asString().toStdString());
+        QTextDocument texto;
+        ASSERT_EQ(richtext::readRtf(dm.QCapitulos.field(QStringLiteral("TEXTO")).asBytes(), texto),
+                  richtext::RtfStatus::Intact);
+        const QString plano = texto.toPlainText();
+        EXPECT_GT(plano.size(), 200) << "a note an adviser can start from";
+        std::multiset<QString> nombradas, formulas;
+        for (const auto& m : corchete.globalMatch(plano))
+            nombradas.insert(m.captured());
+        for (dm.QFormulas.first(); !dm.QFormulas.eof(); dm.QFormulas.next())
+            formulas.insert(
+                TDMMemorias::Marcador(dm.QFormulas.field(QStringLiteral("FORMULA")).asInteger()));
+        EXPECT_EQ(nombradas, formulas);
+    }
+    EXPECT_EQ(capitulos, 12);
+}
+
+// Over the company's 2017 books: the capital it was founded with, the result its profit and
+// loss account shows, totals that add up, and the chapter's placeholders replaced by them.
+TEST_F(DemonstrationOffice, ItsSampleMemoriaCalculatedForTheCompanyAgreesWithItsAccounts) {
+    TDMBalance balance(main);
+    captura(balance);
+    TDMMemorias dm(main);
+    abreEjemplo(dm);
+    const double resultado = balance.QMaestro.field(accounts::column("21700", false)).asFloat();
+    ASSERT_NE(resultado, 0);
+
+    dm.setContribuyente(1);
+    dm.QCapitulos.first();
+    dm.CalculaMemoria(1);
+    auto f = importes(dm);
+    EXPECT_NEAR(f[3][1], resultado, 0.005);
+    EXPECT_NEAR(f[3][2], resultado, 0.005);
+    EXPECT_NEAR(f[8][1], 60000, 0.005) << "the capital";
+    EXPECT_NEAR(f[8][3], resultado, 0.005);
+    EXPECT_NEAR(f[8][4], f[8][1] + f[8][2] + f[8][3], 0.005);
+    EXPECT_GT(f[5][6], 0) << "furniture, equipment and a van";
+    EXPECT_NEAR(f[5][10], f[5][2] + f[5][6] - f[5][9], 0.005);
+    EXPECT_GT(f[6][4], 0) << "the bank";
+    EXPECT_GT(f[10][1], 0) << "the turnover";
+    EXPECT_GT(f[10][3], 0) << "the wages";
+
+    ASSERT_TRUE(dm.QCapitulos.locate(QStringLiteral("CAPITULO"), {8}));
+    QTextDocument capitulo;
+    ASSERT_EQ(richtext::readRtf(dm.QCapitulos.field(QStringLiteral("TEXTO")).asBytes(), capitulo),
+              richtext::RtfStatus::Intact);
+    SustituyeFormulas(capitulo, [&](int n) { return dm.TextoFormula(n); });
+    EXPECT_TRUE(capitulo.toPlainText().contains(QStringLiteral("     60000,00")));
+    EXPECT_FALSE(capitulo.toPlainText().contains(u'['));
+    EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
+}
+
+} // namespace
