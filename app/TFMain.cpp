@@ -10,6 +10,9 @@
 #include "framework/Prompts.h"
 #include "framework/UserCommand.h"
 #include "memoria/TFMMemorias.h"
+#include "memoria/TdlgCopiaMemoria.h"
+#include "memoria/TdlgImpMemoria.h"
+#include "memoria/TdlgImportaMemoria.h"
 #include "platform/Calculator.h"
 #include "returns/ReturnForms.h"
 #include "taxpayers/TFMContribuyentes.h"
@@ -86,7 +89,15 @@ void TFMain::buildMenu() {
         });
     });
     archivos->addAction(AImpCtb);
-    archivos->addAction(newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria")));
+    QAction* AImportaMemoria = newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria"));
+    AImportaMemoria->setEnabled(true);
+    connect(AImportaMemoria, &QAction::triggered, this, [this] {
+        openForm([this] {
+            TdlgImportaMemoria dialog(dm_, this);
+            dialog.exec();
+        });
+    });
+    archivos->addAction(AImportaMemoria);
     archivos->addSeparator();
     archivos->addAction(ASalir);
 
@@ -140,8 +151,24 @@ void TFMain::buildMenu() {
         openForm([&] { forms_.MuestraFormulario<TFMMemorias>(AMemoria); });
     });
     cuentas->addAction(AMemoria);
-    cuentas->addAction(newAction("ACopiaMem", QStringLiteral("Copia memorias")));
-    cuentas->addAction(newAction("AMemObtener", QStringLiteral("Impresión de Memoria")));
+    QAction* ACopiaMem = newAction("ACopiaMem", QStringLiteral("Copia memorias"));
+    ACopiaMem->setEnabled(true);
+    connect(ACopiaMem, &QAction::triggered, this, [this] {
+        openForm([this] {
+            TdlgCopiaMemoria dialog(dm_, this);
+            dialog.exec();
+        });
+    });
+    cuentas->addAction(ACopiaMem);
+    QAction* AMemObtener = newAction("AMemObtener", QStringLiteral("Impresión de Memoria"));
+    AMemObtener->setEnabled(true);
+    connect(AMemObtener, &QAction::triggered, this, [this] {
+        openForm([this] {
+            TdlgImpMemoria dialog(forms_.modules(), this);
+            dialog.exec();
+        });
+    });
+    cuentas->addAction(AMemObtener);
     cuentas->addSeparator();
 
     for (const returns::ReturnForm& form : returns::forms()) {

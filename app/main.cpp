@@ -8,6 +8,7 @@
 #include "framework/FormManager.h"
 #include "framework/GuiPrompts.h"
 #include "framework/TerminalPrompts.h"
+#include "memoria/MemoriaCommand.h"
 #include "platform/TerminationSignals.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/FileCommand.h"
@@ -20,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QStringList>
@@ -38,6 +40,7 @@ QString usage() {
                             QStringLiteral("tributra ver FICHERO")};
     commands << FileCommand::usage().split(u'\n');
     commands << DepositCommand::usage();
+    commands << MemoriaCommand::usage();
     commands << QStringLiteral("tributra --help | --version");
     return QStringLiteral("Uso: ") + commands.join(QStringLiteral("\n     ")) + u'\n';
 }
@@ -141,9 +144,9 @@ int runApplication(int argc, char* argv[], const QString& demoFolder) {
 }
 
 // What the program was asked to do. The options go before the command ("ver", "fichero",
-// "deposito"), whose own arguments follow it.
+// "deposito", "memoria"), whose own arguments follow it.
 struct Request {
-    enum class Action { Window, Demo, DemoOnly, InitDb, View, File, Deposit, Help, Version } action;
+    enum class Action { Window, Demo, DemoOnly, InitDb, View, File, Deposit, Memoria, Help, Version } action;
     QString path;
     QStringList commandArguments;
 };
@@ -187,6 +190,8 @@ Request parse(const QStringList& arguments) {
         return {Request::Action::File, {}, positional.mid(1)};
     if (command == u"deposito")
         return {Request::Action::Deposit, {}, positional.mid(1)};
+    if (command == u"memoria")
+        return {Request::Action::Memoria, {}, positional.mid(1)};
     if (command != u"ver")
         throw tributra::UsageError(QStringLiteral("Orden desconocida: %1").arg(command));
     if (positional.size() < 2)
@@ -196,9 +201,20 @@ Request parse(const QStringList& arguments) {
     return {Request::Action::View, positional[1], {}};
 }
 
+// What a command needs: fonts and painting to compose and print the notes (on the
+// offscreen platform when no platform is asked for, so no display is needed), the event
+// loop's core for the rest.
+std::unique_ptr<QCoreApplication> commandApplication(int& argc, char* argv[], const Request& request) {
+    if (request.action != Request::Action::Memoria)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 // Commands for scripts, without a window.
 int runCommand(int argc, char* argv[], const Request& request) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = commandApplication(argc, argv, request);
     try {
         if (request.action == Request::Action::InitDb)
             return initDatabase(request.path);
@@ -208,6 +224,8 @@ int runCommand(int argc, char* argv[], const Request& request) {
             return showFile(request.path);
         if (request.action == Request::Action::Deposit)
             return runOnDatabase(DepositCommand::parse(request.commandArguments));
+        if (request.action == Request::Action::Memoria)
+            return runOnDatabase(MemoriaCommand::parse(request.commandArguments));
         return runOnDatabase(FileCommand::parse(request.commandArguments));
     } catch (const tributra::UsageError& e) {
         QTextStream(stderr) << e.text() << "\n" << usage();

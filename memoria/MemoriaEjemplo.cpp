@@ -1,8 +1,14 @@
 #include "memoria/MemoriaEjemplo.h"
 
+#include "config/AdminAccount.h"
+#include "db/Database.h"
 #include "db/Statement.h"
+#include "db/Transaction.h"
+#include "platform/WindowsPaths.h"
+#include "schema/SystemDatabase.h"
 #include "util/Error.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace MemoriaEjemplo {
@@ -115,6 +121,22 @@ void inserta(db::Database& database, db::Transaction& transaction, int memoria) 
                    *f.sintaxis ? QVariant(QString::fromLatin1(f.sintaxis)) : QVariant());
         s.execute();
     }
+}
+
+QString fichero() {
+    return QDir(platform::windowsDirectory()).filePath(QStringLiteral("memoria.gdb"));
+}
+
+void creaBase(const QString& path) {
+    schema::createSystemDatabase(path, config::adminParams());
+    db::Database database;
+    database.setDatabaseName(path);
+    database.setParams(config::adminParams());
+    database.open();
+    db::Transaction transaction(database);
+    inserta(database, transaction, 1);
+    transaction.commit();
+    database.close();
 }
 
 } // namespace MemoriaEjemplo

@@ -16,4 +16,9 @@ inline const QString kTitulo = QStringLiteral("MEMORIA PYMES (EJEMPLO)");
 // Writes it as memoria number `memoria` of the system database, in `transaction`.
 void inserta(db::Database& database, db::Transaction& transaction, int memoria);
 
+// The database the memoria import offers first: "memoria.gdb" beside the settings.
+QString fichero();
+// A database of the system's structure at `path` holding only the sample memoria, number 1.
+void creaBase(const QString& path);
+
 } // namespace MemoriaEjemplo

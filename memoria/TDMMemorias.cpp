@@ -281,10 +281,10 @@ void TDMMemorias::CalculaCapitulo() {
         QFormulas.moveTo(actual);
 }
 
-void TDMMemorias::CalculaMemoria(int memoria) {
+bool TDMMemorias::CalculaMemoria(int memoria) {
     QMaestro.locate(kMemoria, {memoria});
     if (!DMMain.AbreContabilidad(contribuyente_))
-        return;
+        return false;
     Contabilidad cierre(DMMain.DBConta);
     const int empresa = EmpresaContable(kEjercicio);
     for (int capitulo = std::max(QCapitulos.currentRow(), 0); capitulo < QCapitulos.recordCount();
@@ -298,6 +298,7 @@ void TDMMemorias::CalculaMemoria(int memoria) {
             throw;
         }
     }
+    return true;
 }
 
 QString TDMMemorias::TextoFormula(int numero) {

@@ -43,8 +43,9 @@ public:
     double ImporteFormula(int numero);
     // Every formula of the current chapter, in number order, for the remembered taxpayer.
     void CalculaCapitulo();
-    // Every formula of every chapter of memoria `memoria` from the current chapter on.
-    void CalculaMemoria(int memoria);
+    // Every formula of every chapter of memoria `memoria` from the current chapter on; false
+    // when the taxpayer's books could not be read, the stored amounts kept.
+    bool CalculaMemoria(int memoria);
     // A formula's amount as a chapter shows it: "##########0.00", 13 characters.
     QString TextoFormula(int numero);
     // "[Formula 007]": how a chapter's text names formula 7.

@@ -99,9 +99,9 @@ TMainForm::TMainForm(TDMMemorias& dm, QWidget* parent)
     layout->addWidget(Ruler1);
     layout->addWidget(RichEdit1, 1);
 
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("PCapitulo"));
-    auto* datos = new QGridLayout(panel);
+    PCapitulo = new QWidget;
+    PCapitulo->setObjectName(QStringLiteral("PCapitulo"));
+    auto* datos = new QGridLayout(PCapitulo);
     LMemoria = new QLabel;
     LCapitulo = new QLabel;
     datos->addWidget(new QLabel(QStringLiteral("Memoria")), 0, 0);
@@ -115,7 +115,7 @@ TMainForm::TMainForm(TDMMemorias& dm, QWidget* parent)
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
     datos->addWidget(botones, 0, 2, 2, 1);
     datos->setColumnStretch(1, 1);
-    layout->addWidget(panel);
+    layout->addWidget(PCapitulo);
     layout->addWidget(StatusBar);
 
     connect(RichEdit1, &QTextEdit::cursorPositionChanged, this, [this] { muestraSeleccion(); });
@@ -462,6 +462,12 @@ void TMainForm::imprime() {
     QPrintDialog dialogo(&printer, this);
     if (dialogo.exec() == QDialog::Accepted)
         RichEdit1->document()->print(&printer);
+}
+
+void TMainForm::modoMemoria() {
+    PCapitulo->hide();
+    for (QAction* a : {AFormulas, ACalculo, ATexto})
+        a->setVisible(false);
 }
 
 void TMainForm::InsertaFormula(int numero) {

@@ -31,6 +31,7 @@ public:
     QTextEdit* RichEdit1;
     Ruler* Ruler1;
     QStatusBar* StatusBar;
+    QWidget* PCapitulo;
     QLabel* LMemoria;
     QLabel* LCapitulo;
     QAction* AFormulas;
@@ -44,6 +45,11 @@ public:
     void CambiaAFormulas();
     // Inserts the placeholder of formula `numero` at the caret.
     void InsertaFormula(int numero);
+    // Loads a rich-text file (or a plain one), named then in the caption.
+    void abre(const QString& fichero);
+    // The window as a composed memoria is shown in it, to print or save: no chapter panel
+    // and no formula commands.
+    void modoMemoria();
 
 protected:
     bool event(QEvent* event) override;
@@ -59,7 +65,6 @@ private:
     void alinea(Qt::Alignment alineacion);
     void vinetas(bool on);
     bool guardaCambios();
-    void abre(const QString& fichero);
     bool guarda(const QString& fichero);
     bool guardaComo();
     void imprime();

@@ -185,9 +185,11 @@ TEST_F(AnnualStatementTest, InsertingCreatesAZeroedBalanceOnceAndThenOpensIt) {
 
     dm.QMaestro.append();
     EXPECT_EQ(field(dm, "EMPRESA").asInteger(), 12);
-    for (const db::Field* f : dm.QMaestro.fields())
-        if (f->name().toUpper() != QStringLiteral("EMPRESA"))
+    for (const db::Field* f : dm.QMaestro.fields()) {
+        if (f->name().toUpper() != QStringLiteral("EMPRESA")) {
             EXPECT_TRUE(!f->isNull() && f->asFloat() == 0) << f->name().toStdString();
+        }
+    }
 
     // A line by hand climbs through every total above it, in its own year only.
     field(dm, "C12381").setAsFloat(5);

@@ -58,7 +58,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
     };
     EXPECT_EQ(visibleItems(menu("&Archivos")),
               (QStringList{"Contribuyentes", "-", "Importa Datos", "Importa contribuyentes",
-                           "Importa Memoria (off)", "-", "Salir de la aplicación"}));
+                           "Importa Memoria", "-", "Salir de la aplicación"}));
     EXPECT_EQ(visibleItems(menu("I.R.P.F.")),
               (QStringList{"Modelo 111", "Modelo 115", "Modelo 123", "-", "Modelo 130",
                            "Modelo 131", "-", "Modelo 202"}));
@@ -67,8 +67,8 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
               (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));
     EXPECT_EQ(visibleItems(menu("Cuentas anuales")),
               (QStringList{"Elaboración Cuentas Anuales", "Traspaso a Depósito Digital",
-                           "-", "Confección de Memorias", "Copia memorias (off)",
-                           "Impresión de Memoria (off)", "-"}));
+                           "-", "Confección de Memorias", "Copia memorias",
+                           "Impresión de Memoria", "-"}));
     EXPECT_TRUE(main.MGVentanas->actions().isEmpty());
     EXPECT_EQ(visibleItems(menu("Ayuda")), QStringList{"Acerca de"});
     EXPECT_EQ(visibleItems(menu("Res.Anuales")),
