@@ -23,6 +23,8 @@ void CopiaMemoria(TDMMain& main, int origen, int destino, const QString& nombre)
         throw tributra::Error(QStringLiteral("No existe la memoria origen %1").arg(origen));
     if (destino <= 0)
         throw tributra::Error(QStringLiteral("Falta el número de la memoria destino"));
+    if (existe(main, destino))
+        throw tributra::Error(QStringLiteral("Ya existe la memoria destino %1").arg(destino));
     main.QGen.setSql(
         QStringLiteral("execute procedure pa_copia_memoria :origen, :destino, :nombre"));
     main.QGen.setParam(QStringLiteral("ORIGEN"), origen);

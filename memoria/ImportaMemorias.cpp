@@ -83,13 +83,16 @@ void ImportaMemorias::copia(db::Statement& fuente, const QString& tabla, bool co
             if (confirmaCadaFila)
                 main_.TLocal.commit();
         }
-    } catch (const db::Error&) {
+    } catch (const db::Error& e) {
         // This table's rows not yet confirmed are undone; the earlier tables stay.
         destino.close();
         fuente.close();
         if (main_.TLocal.active())
             main_.TLocal.rollback();
-        throw;
+        throw tributra::Error(
+            QStringLiteral("La importación se detiene en la tabla %1; las anteriores quedan importadas")
+                .arg(tabla),
+            e.message());
     }
     fuente.close();
     if (main_.TLocal.active())

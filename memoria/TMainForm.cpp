@@ -259,14 +259,14 @@ void TMainForm::creaAcciones() {
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, pegable);
     pegable();
 
-    QMenu* procesos = menus->addMenu(QStringLiteral("Procesos"));
+    MProcesos = menus->addMenu(QStringLiteral("Procesos"));
     AFormulas =
         accion(this, QStringLiteral("Formulas"), QStringLiteral("Formulas vinculadas al capítulo"));
     ACalculo = accion(this, QStringLiteral("Cálculo"), QStringLiteral("Resuelve las formulas"));
     ATexto =
         accion(this, QStringLiteral("Cambia a formulas"), QStringLiteral("Cambia a modo formulas"));
     for (QAction* a : {AFormulas, ACalculo, ATexto})
-        procesos->addAction(a);
+        MProcesos->addAction(a);
     ATexto->setVisible(false);
     connect(AFormulas, &QAction::triggered, this, [this] { ejecuta([this] { formulas(); }); });
     connect(ACalculo, &QAction::triggered, this,
@@ -458,7 +458,7 @@ bool TMainForm::guardaComo() {
 
 void TMainForm::imprime() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(fichero_);
+    printer.setDocName(QFileInfo(fichero_).fileName()); // a path would name the PDF oddly
     QPrintDialog dialogo(&printer, this);
     if (dialogo.exec() == QDialog::Accepted)
         RichEdit1->document()->print(&printer);
@@ -466,6 +466,7 @@ void TMainForm::imprime() {
 
 void TMainForm::modoMemoria() {
     PCapitulo->hide();
+    MProcesos->menuAction()->setVisible(false);
     for (QAction* a : {AFormulas, ACalculo, ATexto})
         a->setVisible(false);
 }

@@ -7,6 +7,7 @@
 class QAction;
 class QFontComboBox;
 class QLabel;
+class QMenu;
 class QSpinBox;
 class QStatusBar;
 class QTextCharFormat;
@@ -34,6 +35,7 @@ public:
     QWidget* PCapitulo;
     QLabel* LMemoria;
     QLabel* LCapitulo;
+    QMenu* MProcesos;
     QAction* AFormulas;
     QAction* ACalculo;
     QAction* ATexto;

@@ -43,7 +43,7 @@ TdlgCopiaMemoria::TdlgCopiaMemoria(TDMMain& main, QWidget* parent) : QDialog(par
     QPushButton* copiar =
         botones->addButton(QStringLiteral("Copiar memorias"), QDialogButtonBox::ActionRole);
     copiar->setObjectName(QStringLiteral("btnCopiar"));
-    botones->addButton(QDialogButtonBox::Close);
+    botones->addButton(QStringLiteral("&Salir"), QDialogButtonBox::RejectRole);
     connect(copiar, &QPushButton::clicked, this,
             [this] { framework::runCommand(main_.prompts(), [this] { CopiarMemorias(); }); });
     connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
