@@ -5,8 +5,8 @@
 #include "accounts/TDMPyG.h"
 #include "config/TDMMain.h"
 #include "framework/Prompts.h"
+#include "util/CommandOptions.h"
 #include "util/Error.h"
-#include "util/UsageError.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -19,23 +19,10 @@ DepositCommand DepositCommand::parse(const QStringList& arguments) {
     const QCommandLineOption reemplaza(QStringLiteral("reemplaza"));
     QCommandLineParser parser;
     parser.addOptions({contribuyente, carpeta, captura, reemplaza});
-    if (!parser.parse(QStringList{QStringLiteral("deposito")} + arguments))
-        throw tributra::UsageError::from(parser);
-    if (!parser.positionalArguments().isEmpty())
-        throw tributra::UsageError(
-            QStringLiteral("Argumento de más: %1").arg(parser.positionalArguments().first()));
-    const QStringList names = parser.optionNames();
-    for (const QString& name : names)
-        if (names.count(name) > 1)
-            throw tributra::UsageError(QStringLiteral("--%1 aparece más de una vez").arg(name));
-    if (!parser.isSet(contribuyente))
-        throw tributra::UsageError(QStringLiteral("Falta --contribuyente"));
+    tributra::parseCommandOptions(parser, QStringLiteral("deposito"), arguments);
     DepositCommand command;
-    bool isNumber = false;
-    command.contribuyente = parser.value(contribuyente).toInt(&isNumber);
-    if (!isNumber)
-        throw tributra::UsageError(QStringLiteral("--contribuyente %1: no es un número de contribuyente")
-                                       .arg(parser.value(contribuyente)));
+    command.contribuyente =
+        tributra::requiredNumber(parser, contribuyente, QStringLiteral("contribuyente"));
     command.carpeta = parser.value(carpeta);
     command.captura = parser.isSet(captura);
     command.reemplaza = parser.isSet(reemplaza);

@@ -71,33 +71,12 @@ void TFMain::buildMenu() {
     QMenu* archivos = menuBar()->addMenu(QStringLiteral("&Archivos"));
     archivos->addAction(AContribuyentes);
     archivos->addSeparator();
-    QAction* AImportaDatos = newAction("AImportaDatos", QStringLiteral("Importa Datos"));
-    AImportaDatos->setEnabled(true);
-    connect(AImportaDatos, &QAction::triggered, this, [this] {
-        openForm([this] {
-            TFMImportaDatos dialog(dm_, this);
-            dialog.exec();
-        });
-    });
-    archivos->addAction(AImportaDatos);
-    QAction* AImpCtb = newAction("AImpCtb", QStringLiteral("Importa contribuyentes"));
-    AImpCtb->setEnabled(true);
-    connect(AImpCtb, &QAction::triggered, this, [this] {
-        openForm([this] {
-            TFMImportaCont dialog(dm_, this);
-            dialog.exec();
-        });
-    });
-    archivos->addAction(AImpCtb);
-    QAction* AImportaMemoria = newAction("ImportaMemoriabase1", QStringLiteral("Importa Memoria"));
-    AImportaMemoria->setEnabled(true);
-    connect(AImportaMemoria, &QAction::triggered, this, [this] {
-        openForm([this] {
-            TdlgImportaMemoria dialog(dm_, this);
-            dialog.exec();
-        });
-    });
-    archivos->addAction(AImportaMemoria);
+    archivos->addAction(
+        dialogAction<TFMImportaDatos>("AImportaDatos", QStringLiteral("Importa Datos"), dm_));
+    archivos->addAction(
+        dialogAction<TFMImportaCont>("AImpCtb", QStringLiteral("Importa contribuyentes"), dm_));
+    archivos->addAction(dialogAction<TdlgImportaMemoria>("ImportaMemoriabase1",
+                                                         QStringLiteral("Importa Memoria"), dm_));
     archivos->addSeparator();
     archivos->addAction(ASalir);
 
@@ -135,9 +114,8 @@ void TFMain::buildMenu() {
     QMenu* cuentas = menuBar()->addMenu(QStringLiteral("Cuentas anuales"));
     QAction* AIDPymes = newAction("AIDPymes", QStringLiteral("Elaboración Cuentas Anuales"));
     AIDPymes->setEnabled(true);
-    connect(AIDPymes, &QAction::triggered, this, [this, AIDPymes] {
-        openForm([&] { forms_.MuestraFormulario<TFMIDP>(AIDPymes); });
-    });
+    connect(AIDPymes, &QAction::triggered, this,
+            [this, AIDPymes] { openForm([&] { forms_.MuestraFormulario<TFMIDP>(AIDPymes); }); });
     cuentas->addAction(AIDPymes);
     QAction* ADeposito =
         newAction("TraspasoaDepsitoDigital1", QStringLiteral("Traspaso a Depósito Digital"));
@@ -151,24 +129,10 @@ void TFMain::buildMenu() {
         openForm([&] { forms_.MuestraFormulario<TFMMemorias>(AMemoria); });
     });
     cuentas->addAction(AMemoria);
-    QAction* ACopiaMem = newAction("ACopiaMem", QStringLiteral("Copia memorias"));
-    ACopiaMem->setEnabled(true);
-    connect(ACopiaMem, &QAction::triggered, this, [this] {
-        openForm([this] {
-            TdlgCopiaMemoria dialog(dm_, this);
-            dialog.exec();
-        });
-    });
-    cuentas->addAction(ACopiaMem);
-    QAction* AMemObtener = newAction("AMemObtener", QStringLiteral("Impresión de Memoria"));
-    AMemObtener->setEnabled(true);
-    connect(AMemObtener, &QAction::triggered, this, [this] {
-        openForm([this] {
-            TdlgImpMemoria dialog(forms_.modules(), this);
-            dialog.exec();
-        });
-    });
-    cuentas->addAction(AMemObtener);
+    cuentas->addAction(
+        dialogAction<TdlgCopiaMemoria>("ACopiaMem", QStringLiteral("Copia memorias"), dm_));
+    cuentas->addAction(dialogAction<TdlgImpMemoria>(
+        "AMemObtener", QStringLiteral("Impresión de Memoria"), forms_.modules()));
     cuentas->addSeparator();
 
     for (const returns::ReturnForm& form : returns::forms()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QMainWindow>
 
 #include <functional>
@@ -24,6 +25,19 @@ protected:
 
 private:
     QAction* newAction(const char* name, const QString& caption);
+    // A command that opens the modal dialog `Dialog` made with `argument` and this window.
+    template <class Dialog, class Argument>
+    QAction* dialogAction(const char* name, const QString& caption, Argument& argument) {
+        QAction* action = newAction(name, caption);
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, &argument] {
+            openForm([this, &argument] {
+                Dialog dialog(argument, this);
+                dialog.exec();
+            });
+        });
+        return action;
+    }
     QToolButton* newToolButton(const char* name, const QString& caption, const QString& hint,
                                QAction* action);
     void buildMenu();

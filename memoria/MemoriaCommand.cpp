@@ -5,8 +5,8 @@
 #include "memoria/ObtenMemoria.h"
 #include "memoria/TDMMemorias.h"
 #include "richtext/Rtf.h"
+#include "util/CommandOptions.h"
 #include "util/Error.h"
-#include "util/UsageError.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,17 +17,6 @@
 #include <QTextDocument>
 
 namespace {
-
-int numero(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    if (!parser.isSet(option))
-        throw tributra::UsageError(QStringLiteral("Falta --%1").arg(option.names().first()));
-    bool ok = false;
-    const int n = parser.value(option).toInt(&ok);
-    if (!ok || n <= 0)
-        throw tributra::UsageError(QStringLiteral("--%1 %2: no es un número")
-                                       .arg(option.names().first(), parser.value(option)));
-    return n;
-}
 
 // The composed notes on A4 pages, as the print dialog's PDF printer would print them.
 void imprime(const QString& rtf, const QString& pdf) {
@@ -57,18 +46,11 @@ MemoriaCommand MemoriaCommand::parse(const QStringList& arguments) {
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("FICHERO"));
     QCommandLineParser parser;
     parser.addOptions({memoria, contribuyente, cabeceras, pdf});
-    if (!parser.parse(QStringList{QStringLiteral("memoria")} + arguments))
-        throw tributra::UsageError::from(parser);
-    if (!parser.positionalArguments().isEmpty())
-        throw tributra::UsageError(
-            QStringLiteral("Argumento de más: %1").arg(parser.positionalArguments().first()));
-    const QStringList names = parser.optionNames();
-    for (const QString& name : names)
-        if (names.count(name) > 1)
-            throw tributra::UsageError(QStringLiteral("--%1 aparece más de una vez").arg(name));
+    tributra::parseCommandOptions(parser, QStringLiteral("memoria"), arguments);
     MemoriaCommand command;
-    command.memoria = numero(parser, memoria);
-    command.contribuyente = numero(parser, contribuyente);
+    command.memoria = tributra::requiredNumber(parser, memoria, QStringLiteral("memoria"));
+    command.contribuyente =
+        tributra::requiredNumber(parser, contribuyente, QStringLiteral("contribuyente"));
     command.cabeceras = parser.isSet(cabeceras);
     if (parser.isSet(pdf))
         command.pdf = QDir::current().absoluteFilePath(parser.value(pdf));

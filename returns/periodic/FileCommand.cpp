@@ -5,6 +5,7 @@
 #include "framework/UserMessage.h"
 #include "platform/TerminationSignals.h"
 #include "returns/ReturnModels.h"
+#include "util/CommandOptions.h"
 #include "util/Error.h"
 #include "util/UsageError.h"
 
@@ -13,14 +14,6 @@
 #include <memory>
 
 namespace {
-
-// Every option at most once: a second value would silently win.
-void atMostOnce(const QCommandLineParser& parser) {
-    const QStringList names = parser.optionNames();
-    for (const QString& name : names)
-        if (names.count(name) > 1)
-            throw tributra::UsageError(QStringLiteral("--%1 aparece más de una vez").arg(name));
-}
 
 QString required(const QCommandLineParser& parser, const QCommandLineOption& option) {
     if (!parser.isSet(option))
@@ -38,27 +31,18 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     const QCommandLineOption captura(QStringLiteral("captura"));
     QCommandLineParser parser;
     parser.addOptions({contribuyente, periodo, captura});
-    if (!parser.parse(QStringList{QStringLiteral("fichero")} + arguments))
-        throw tributra::UsageError::from(parser);
-
-    const QStringList rest = parser.positionalArguments();
+    const QStringList rest =
+        tributra::parseCommandOptions(parser, QStringLiteral("fichero"), arguments, 1);
     if (rest.isEmpty())
         throw tributra::UsageError(QStringLiteral("Falta el modelo de fichero"));
-    if (rest.size() > 1)
-        throw tributra::UsageError(QStringLiteral("Argumento de más: %1").arg(rest[1]));
     const PeriodicReturn::Model* model = returns::findModel(rest[0]);
     if (!model)
         throw tributra::UsageError(QStringLiteral("Modelo desconocido: %1").arg(rest[0]));
-    atMostOnce(parser);
 
     FileCommand command;
     command.modelo = rest[0];
-    const QString numero = required(parser, contribuyente);
-    bool isNumber = false;
-    command.contribuyente = numero.toInt(&isNumber);
-    if (!isNumber)
-        throw tributra::UsageError(
-            QStringLiteral("--contribuyente %1: no es un número de contribuyente").arg(numero));
+    command.contribuyente =
+        tributra::requiredNumber(parser, contribuyente, QStringLiteral("contribuyente"));
     // A return of the year has one record per taxpayer and no period.
     if (model->conPeriodo())
         command.periodo = required(parser, periodo).toUpper();

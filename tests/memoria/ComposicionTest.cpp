@@ -23,13 +23,7 @@ class ComposicionTest : public MemoriaTest {
 protected:
     void SetUp() override {
         MemoriaTest::SetUp();
-        otros.database().close();
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(QStringLiteral(
-            "update T_CONTRIBUYENTES set FICHERO_CTBLE = :f where CONTRIBUYENTE = 13"));
-        s.setParam(QStringLiteral("F"), otros.path());
-        s.execute();
-        test.main.TLocal.commit();
+        enlaza(13, otros);
         dm.DataModuleCreate();
         // Chapter 1 has no text yet; chapter 3, "Balance", names formula 3.
         dm.QCapitulos.append();

@@ -44,12 +44,15 @@ INSERT INTO T_CAPITULOS (MEMORIA, CAPITULO, TITULO) VALUES (1, 1, 'INMOVILIZADO'
 // The register's taxpayer 12 keeps its books in `books`.
 class MemoriaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        books.database().close();
+    void SetUp() override { enlaza(12, books); }
+    // The taxpayer's accounting link names the books' file.
+    void enlaza(int contribuyente, TestDatabase& libros) {
+        libros.database().close();
         db::Statement s(test.main.Database, test.main.TLocal);
         s.setSql(QStringLiteral(
-            "update T_CONTRIBUYENTES set FICHERO_CTBLE = :f where CONTRIBUYENTE = 12"));
-        s.setParam(QStringLiteral("F"), books.path());
+            "update T_CONTRIBUYENTES set FICHERO_CTBLE = :f where CONTRIBUYENTE = :c"));
+        s.setParam(QStringLiteral("F"), libros.path());
+        s.setParam(QStringLiteral("C"), contribuyente);
         s.execute();
         test.main.TLocal.commit();
     }
