@@ -38,6 +38,7 @@ void read(LayoutField& f) {
             f.fault = QStringLiteral("se esperaba «%1»").arg(expected);
         break;
     case Kind::Text:
+    case Kind::Nif:
     case Kind::Rule:
         f.value = f.content.trimmed();
         break;

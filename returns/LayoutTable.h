@@ -18,6 +18,7 @@ enum class Kind {
     Blanks,
     Zeros,
     Mark,    // "X" when a yes/no field holds 1, else a blank
+    Nif,     // a tax number as stored, a shorter one zero-filled on the left; blanks when none
     Rule,    // what the model's rule of that name composes
 };
 

@@ -45,6 +45,11 @@ QString LayoutWriter::write(const layout::Table& table) const {
     return text;
 }
 
+QString LayoutWriter::nif(const QString& nif, int ancho) {
+    const QString trimmed = nif.trimmed();
+    return trimmed.isEmpty() ? UUtiles::Espacios(ancho) : UUtiles::CerosIzquierda(trimmed, ancho);
+}
+
 QString LayoutWriter::content(const layout::Row& row) const {
     using layout::Kind;
     const QString source = QString::fromUtf8(row.source);
@@ -82,6 +87,8 @@ QString LayoutWriter::content(const layout::Row& row) const {
         return UUtiles::RepiteCaracter(row.length, u'0');
     case Kind::Mark:
         return fields_(source).asInteger() == 1 ? QStringLiteral("X") : QStringLiteral(" ");
+    case Kind::Nif:
+        return nif(fields_(source).asString(), row.length);
     case Kind::Rule:
         return rules_(source);
     }

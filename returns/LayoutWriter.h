@@ -33,6 +33,10 @@ public:
     // table's length with its own message.
     QString write(const layout::Table& table) const;
 
+    // A tax number in a field of `ancho`: a shorter one zero-filled on the left, as the agency
+    // reads it, so no later field moves; blanks when there is none.
+    static QString nif(const QString& nif, int ancho);
+
 private:
     QString content(const layout::Row& row) const;
 

@@ -4,10 +4,9 @@
 #include "db/ChangeEventsOff.h"
 #include "db/Error.h"
 #include "framework/Prompts.h"
-#include "platform/FileCopy.h"
 #include "platform/Program.h"
 #include "platform/SafeFileName.h"
-#include "platform/WindowsPaths.h"
+#include "returns/AgencyFile.h"
 #include "returns/LayoutWriter.h"
 #include "returns/periodic/TelematicFile.h"
 #include "util/Error.h"
@@ -15,7 +14,6 @@
 #include "util/Win1252.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace {
 
@@ -281,8 +279,7 @@ QString PeriodicReturn::rutaImpresion() const {
 }
 
 QString PeriodicReturn::directorioDestino() const {
-    return platform::nativePath(
-        QStringLiteral("c:\\aeat\\%1_%2").arg(model_.modelo).arg(kEjercicio));
+    return agency::directorio(model_.modelo, kEjercicio);
 }
 
 QString PeriodicReturn::nombreCopia() {
@@ -299,22 +296,12 @@ bool PeriodicReturn::GrabaDeclaracion() {
     const QString texto = ComponeFichero();
     framework::Prompts& prompts = DMMain.prompts();
     const QString ruta = rutaImpresion();
-    // Written aside and renamed into place: a failed write leaves no half file behind.
-    QSaveFile file(ruta);
-    if (!file.open(QIODevice::WriteOnly) || file.write(util::toWin1252(texto) + "\r\n") < 0 ||
-        !file.commit()) {
+    if (!agency::escribe(ruta, util::toWin1252(texto) + "\r\n")) {
         prompts.information(model_.errorFichero);
         return false;
     }
-    if (impresion())
-        return true;
-    const QString destino = directorioDestino();
-    QDir().mkdir(destino); // only the last level: the agency's own folder must be there
-    copia_ = QDir(destino).filePath(nombreCopia());
-    const QString fallo = platform::replaceFile(ruta, copia_);
-    if (!fallo.isEmpty())
-        prompts.information(QStringLiteral("No se ha podido copiar el archivo en :") +
-                            QDir::toNativeSeparators(destino) + u'\n' + fallo);
+    if (!impresion())
+        copia_ = agency::copia(prompts, ruta, directorioDestino(), nombreCopia());
     return true;
 }
 

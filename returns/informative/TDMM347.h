@@ -1,0 +1,75 @@
+#pragma once
+
+#include "db/Statement.h"
+#include "framework/TDMBase.h"
+#include "returns/LayoutTable.h"
+
+#include <QHash>
+#include <QString>
+
+// Model 347, the yearly declaration of operations with third parties: one return per
+// taxpayer, its declared parties (above 3.005,06 euros in the year, quarter by quarter) and
+// its rented business premises; captured from the VAT register of the taxpayer's books and
+// written as a file of 500-character records.
+class TDMM347 : public TDMBase {
+public:
+    static constexpr int kEjercicio = 2018;
+    // Operations up to this amount in the year are not declared.
+    static constexpr double kUmbral = 3005.06;
+    static const layout::Table kRegistroDeclarante;
+    static const layout::Table kRegistroDeclarado;
+    static const layout::Table kRegistroInmueble;
+
+    explicit TDMM347(TDMMain& main);
+
+    db::DataSet QDeclarados;
+    db::DataSet QInmuebles;
+
+    // The taxpayer's return, made (with the taxpayer's contact person, signatory and
+    // position) when it has none; left in edit.
+    void FijaDeclarante(int declarante);
+    // The declared parties of the taxpayer's VAT register, added to those already there.
+    // False when the taxpayer has no books or they do not open (the user told).
+    bool CapturaContabilidad();
+    // The file's records, each 500 characters and CR LF: the declarant, every declared party
+    // and every premises, each list in its current order.
+    QString ComponeFichero();
+    // "mod347.txt" written in the working folder and copied into the agency's folder under
+    // the taxpayer's surname; the user told how it went.
+    bool GeneraFichero();
+    // Where the last filing's copy went.
+    const QString& copia() const { return copia_; }
+
+private:
+    // One working row of the capture: a counterpart's invoices of one key, in cents.
+    struct Acumulado {
+        QString nombre;
+        QString provincia;
+        qint64 trimestres[4] = {0, 0, 0, 0};
+        qint64 importe = 0;
+        qint64 importeCC = 0;
+        int cc = 0;
+        int sp = 0;
+    };
+    struct Subcuenta {
+        QString cif;
+        QString codigoPostal;
+        bool existe = false;
+    };
+
+    db::Field& campo(const QString& nombre) { return QMaestro.field(nombre); }
+    static QString regla(db::DataSet& fila, const QString& nombre);
+    QString registro(const layout::Table& tabla, db::DataSet* fila, const db::Statement& r1);
+    void nuevoDeclarado();
+    void nuevoInmueble();
+    int orden(const QString& procedimiento);
+    QString provinciaAgencia();
+    Subcuenta subcuenta(const QString& codigo, int empresa);
+    void guardaRegistro(const QString& clave, const QString& nif, const Acumulado& a);
+    void insertaDeclarados();
+
+    db::Statement xContribuyente;
+    db::Statement xSubcuenta;
+    QHash<QString, Subcuenta> subcuentas_;
+    QString copia_;
+};
