@@ -47,6 +47,12 @@ public:
                           .arg(model_->paginas.front().length));
             return view_;
         }
+        if (const returns::RecordFile* file = recordFile()) {
+            view_.recognized = true;
+            view_.records = true;
+            records(*file);
+            return view_;
+        }
         view_.lines << QStringLiteral("Fichero no reconocido: «%1»").arg(shown(text_.left(40)));
         return view_;
     }
@@ -60,6 +66,54 @@ private:
             const layout::Row& first = model->paginas.front().rows.front();
             if (first.kind == layout::Kind::Const && text_.startsWith(QString::fromUtf8(first.source)))
                 return model;
+        }
+        return nullptr;
+    }
+
+    // A record file opens with its declarant record's constant ("13472018").
+    const returns::RecordFile* recordFile() const {
+        for (const returns::RecordFile& file : returns::recordFiles()) {
+            const layout::Row& first = file.registros.front().rows.front();
+            if (text_.startsWith(QString::fromUtf8(first.source)))
+                return &file;
+        }
+        return nullptr;
+    }
+
+    // One record a line, each read through the record type whose constants it holds.
+    void records(const returns::RecordFile& file) {
+        view_.lines << QStringLiteral("Modelo %1, fichero de registros").arg(file.modelo);
+        qsizetype at = 0;
+        int number = 0;
+        for (const QString& line : text_.split(QStringLiteral("\r\n"))) {
+            ++number;
+            if (const layout::Table* table = recordAt(file, line)) {
+                section(*table, at);
+                if (line.size() != table->length)
+                    fault(QStringLiteral("el registro %1 tiene %2 caracteres y debería tener %3")
+                              .arg(number)
+                              .arg(line.size())
+                              .arg(table->length));
+            } else {
+                fault(QStringLiteral("registro %1 no reconocido: «%2»").arg(number).arg(shown(line.left(40))));
+            }
+            if (const qsizetype brk = line.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))); brk >= 0)
+                fault(QStringLiteral("salto de línea dentro del registro %1, posición %2")
+                          .arg(number)
+                          .arg(brk + 1));
+            at += line.size() + 2;
+        }
+    }
+
+    // The record type all of whose constants stand in the line.
+    static const layout::Table* recordAt(const returns::RecordFile& file, QStringView line) {
+        for (const layout::Table& table : file.registros) {
+            const bool fits = std::all_of(table.rows.begin(), table.rows.end(), [&](const layout::Row& r) {
+                return r.kind != layout::Kind::Const ||
+                       line.mid(r.position - 1, r.length) == QString::fromUtf8(r.source);
+            });
+            if (fits)
+                return &table;
         }
         return nullptr;
     }
@@ -206,7 +260,9 @@ FileView viewFile(const QByteArray& bytes) {
         view.lines << QStringLiteral("  ** el fichero no acaba en un salto de línea (CR LF)");
         ++view.faults;
     }
-    if (const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))); at >= 0) {
+    // A record file's line ends were read record by record.
+    if (const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+        at >= 0 && !view.records) {
         view.lines << QStringLiteral("  ** salto de línea dentro del fichero, posición %1").arg(at + 1);
         ++view.faults;
     }

@@ -10,6 +10,7 @@
 struct FileView {
     QStringList lines;
     bool recognized = false;
+    bool records = false; // one record a line, each ended by CR LF
     int faults = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "returns/ReturnModels.h"
 
+#include "returns/informative/TDMM347.h"
 #include "returns/periodic/TDMM111.h"
 #include "returns/periodic/TDMM115.h"
 #include "returns/periodic/TDMM123.h"
@@ -17,6 +18,11 @@ std::span<const PeriodicReturn::Model* const> models() {
         &TDMM111::kModelo, &TDMM115::kModelo, &TDMM123::kModelo, &TDMM130::kModelo,
         &TDMM131::kModelo, &TDMM202::kModelo, &TDMM300::kModelo, &TDMM310::kModelo,
         &TDMM311::kModelo};
+    return all;
+}
+
+std::span<const RecordFile> recordFiles() {
+    static const RecordFile all[] = {{QStringLiteral("347"), TDMM347::kRegistros}};
     return all;
 }
 

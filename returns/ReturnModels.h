@@ -12,4 +12,12 @@ std::span<const PeriodicReturn::Model* const> models();
 // Null for a code no model has.
 const PeriodicReturn::Model* findModel(const QString& code);
 
+// A return written as a file of 500-character records, each ended by CR LF: its record
+// types, the first the declarant's.
+struct RecordFile {
+    QString modelo;
+    std::span<const layout::Table> registros;
+};
+std::span<const RecordFile> recordFiles();
+
 } // namespace returns

@@ -161,9 +161,11 @@ double suma(db::DataSet& ds, const QStringList& campos) {
 
 } // namespace
 
-const layout::Table TDMM347::kRegistroDeclarante = {"registro de tipo 1", 500, kFilasDeclarante};
-const layout::Table TDMM347::kRegistroDeclarado = {"registro de declarado", 500, kFilasDeclarado};
-const layout::Table TDMM347::kRegistroInmueble = {"registro de inmueble", 500, kFilasInmueble};
+const layout::Table TDMM347::kRegistros[3] = {
+    {"registro de declarante (tipo 1)", 500, kFilasDeclarante},
+    {"registro de declarado (tipo 2, hoja D)", 500, kFilasDeclarado},
+    {"registro de inmueble (tipo 2, hoja I)", 500, kFilasInmueble},
+};
 
 TDMM347::TDMM347(TDMMain& main)
     : TDMBase(main), QDeclarados(main.Database, TLocal), QInmuebles(main.Database, TLocal),
@@ -360,10 +362,10 @@ QString TDMM347::ComponeFichero() {
     r1.setSql(QStringLiteral("execute procedure pa_mod347_r1 :declarante"));
     r1.setParam(kDeclarante, campo(kDeclarante).asInteger());
     r1.execute();
-    QString texto = registro(kRegistroDeclarante, nullptr, r1);
+    QString texto = registro(kRegistros[0], nullptr, r1);
     // Each list in the order it is shown, its current row kept.
     for (auto [lista, tabla] :
-         {std::pair{&QDeclarados, &kRegistroDeclarado}, {&QInmuebles, &kRegistroInmueble}}) {
+         {std::pair{&QDeclarados, &kRegistros[1]}, {&QInmuebles, &kRegistros[2]}}) {
         const int actual = lista->currentRow();
         for (lista->first(); !lista->eof(); lista->next())
             texto += registro(*tabla, lista, r1);

@@ -16,9 +16,8 @@ public:
     static constexpr int kEjercicio = 2018;
     // Operations up to this amount in the year are not declared.
     static constexpr double kUmbral = 3005.06;
-    static const layout::Table kRegistroDeclarante;
-    static const layout::Table kRegistroDeclarado;
-    static const layout::Table kRegistroInmueble;
+    // The declarant's record, a declared party's, a premises'.
+    static const layout::Table kRegistros[3];
 
     explicit TDMM347(TDMMain& main);
 

@@ -1,6 +1,8 @@
 // Model 347: the records field by field as the agency's design places them, and the
 // capture from the VAT register with its threshold, groupings and cash-basis amounts.
+#include "returns/FileViewer.h"
 #include "returns/informative/TDMM347.h"
+#include "util/Win1252.h"
 #include "M111Fixture.h"
 #include "config/AdminAccount.h"
 #include "schema/AccountingDatabase.h"
@@ -272,6 +274,18 @@ TEST_F(TDMM347Test, TheRecordsHoldEveryFieldWhereTheAgencyReadsIt) {
     for (const auto& [posiciones, esperado] : inmueble)
         EXPECT_EQ(at(local, posiciones.first, posiciones.second), esperado)
             << "inmueble " << posiciones.first;
+
+    // The viewer reads each record through its type; a letter in an amount is named.
+    const FileView vista = viewFile(util::toWin1252(registros.join(QStringLiteral("\r\n"))));
+    EXPECT_TRUE(vista.recognized);
+    EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
+    const QString leido = vista.lines.join(u'\n');
+    for (const char* tipo : {"registro de declarante", "registro de declarado", "registro de inmueble"})
+        EXPECT_TRUE(leido.contains(QLatin1String(tipo))) << tipo;
+    EXPECT_TRUE(leido.contains(QStringLiteral("-10,50 €")));
+    QStringList danado = registros;
+    danado[1][150] = u'X';
+    EXPECT_EQ(viewFile(util::toWin1252(danado.join(QStringLiteral("\r\n")))).faults, 1);
 }
 
 // An ordinary return: two blanks and thirteen zeros; the file goes to the agency's folder
