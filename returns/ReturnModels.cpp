@@ -22,8 +22,15 @@ std::span<const PeriodicReturn::Model* const> models() {
 }
 
 std::span<const RecordFile> recordFiles() {
-    static const RecordFile all[] = {{QStringLiteral("347"), TDMM347::kRegistros}};
+    static const RecordFile all[] = {{QStringLiteral("347"), TDMM347::kRegistros, &TDMM347::Archiva}};
     return all;
+}
+
+const RecordFile* findRecordFile(const QString& code) {
+    for (const RecordFile& file : recordFiles())
+        if (file.modelo == code)
+            return &file;
+    return nullptr;
 }
 
 const PeriodicReturn::Model* findModel(const QString& code) {

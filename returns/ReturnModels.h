@@ -17,7 +17,12 @@ const PeriodicReturn::Model* findModel(const QString& code);
 struct RecordFile {
     QString modelo;
     std::span<const layout::Table> registros;
+    // The file of a taxpayer's return, from the command line: false when none was written,
+    // the user told why.
+    bool (*archiva)(TDMMain& main, int contribuyente, bool captura);
 };
+// Null for a code no record file has.
+const RecordFile* findRecordFile(const QString& code);
 std::span<const RecordFile> recordFiles();
 
 } // namespace returns

@@ -601,3 +601,24 @@ void TDMM347::insertaDeclarados() {
     if (actual >= 0 && actual < QDeclarados.recordCount())
         QDeclarados.moveTo(actual);
 }
+
+bool TDMM347::Archiva(TDMMain& main, int contribuyente, bool captura) {
+    TDMM347 dm(main);
+    dm.DataModuleCreate();
+    dm.QGen.close();
+    dm.QGen.setSql(QStringLiteral("select CONTRIBUYENTE from T_CONTRIBUYENTES where CONTRIBUYENTE = :c"));
+    dm.QGen.setParam(QStringLiteral("C"), contribuyente);
+    dm.QGen.execute();
+    const bool existe = !dm.QGen.eof();
+    dm.QGen.close();
+    if (!existe)
+        throw tributra::Error(QStringLiteral(" No existe el contribuyente "));
+    dm.FijaDeclarante(contribuyente);
+    dm.QMaestro.post();
+    if (captura && !dm.CapturaContabilidad())
+        throw tributra::Error(
+            QStringLiteral("No se ha capturado nada: el contribuyente %1 no tiene fichero enlace "
+                           "contable o no se ha podido abrir")
+                .arg(contribuyente));
+    return dm.GeneraFichero();
+}

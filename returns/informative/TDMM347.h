@@ -36,6 +36,8 @@ public:
     // "mod347.txt" written in the working folder and copied into the agency's folder under
     // the taxpayer's surname; the user told how it went.
     bool GeneraFichero();
+    // The taxpayer's return filed without a window, captured first with `captura`.
+    static bool Archiva(TDMMain& main, int contribuyente, bool captura);
     // Where the last filing's copy went.
     const QString& copia() const { return copia_; }
 

@@ -36,7 +36,7 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     if (rest.isEmpty())
         throw tributra::UsageError(QStringLiteral("Falta el modelo de fichero"));
     const PeriodicReturn::Model* model = returns::findModel(rest[0]);
-    if (!model)
+    if (!model && !returns::findRecordFile(rest[0]))
         throw tributra::UsageError(QStringLiteral("Modelo desconocido: %1").arg(rest[0]));
 
     FileCommand command;
@@ -44,11 +44,11 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     command.contribuyente =
         tributra::requiredNumber(parser, contribuyente, QStringLiteral("contribuyente"));
     // A return of the year has one record per taxpayer and no period.
-    if (model->conPeriodo())
+    if (model && model->conPeriodo())
         command.periodo = required(parser, periodo).toUpper();
     else if (parser.isSet(periodo))
         throw tributra::UsageError(
-            QStringLiteral("El modelo %1 no lleva --periodo").arg(model->modelo));
+            QStringLiteral("El modelo %1 no lleva --periodo").arg(command.modelo));
     command.captura = parser.isSet(captura);
     return command;
 }
@@ -65,6 +65,8 @@ QString FileCommand::usage() {
         lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO%2 [--captura]")
                      .arg(model->modelo, periodo);
     }
+    for (const returns::RecordFile& file : returns::recordFiles())
+        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO [--captura]").arg(file.modelo);
     return lines.join(u'\n');
 }
 
@@ -74,6 +76,8 @@ int FileCommand::run(TDMMain& main) const {
     std::unique_ptr<PeriodicReturn> module;
     try {
         platform::TerminationSignals::stopIfReceived();
+        if (const returns::RecordFile* file = returns::findRecordFile(modelo))
+            return file->archiva(main, contribuyente, captura) ? 0 : 1;
         module = returns::findModel(modelo)->crea(main);
         module->setEntrePasos(&platform::TerminationSignals::stopIfReceived);
         module->DataModuleCreate();

@@ -1,6 +1,8 @@
 // Model 347: the records field by field as the agency's design places them, and the
 // capture from the VAT register with its threshold, groupings and cash-basis amounts.
 #include "returns/FileViewer.h"
+#include "returns/periodic/FileCommand.h"
+#include "util/UsageError.h"
 #include "returns/informative/TDMM347.h"
 #include "util/Win1252.h"
 #include "M111Fixture.h"
@@ -301,6 +303,25 @@ TEST_F(TDMM347Test, TheFileIsCopiedUnderTheSurname) {
     EXPECT_TRUE(escrito.endsWith("\r\n"));
     EXPECT_EQ(lee(drive.file(QStringLiteral("aeat/347_2018/GARCIA  DE LA FUENTE_0A.347"))),
               escrito);
+}
+
+// From the command line: captured from the books and filed, like the periodic returns.
+TEST_F(TDMM347Test, TheCommandLineFilesAYearWithoutAPeriod) {
+    libros();
+    EXPECT_EQ(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"),
+                                  QStringLiteral("12"), QStringLiteral("--captura")})
+                  .run(test.main),
+              0);
+    const FileView vista = viewFile(lee(drive.file(QStringLiteral("aeat/347_2018/GARCIA  DE LA FUENTE_0A.347"))));
+    EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
+    EXPECT_EQ(vista.lines.filter(QStringLiteral("registro de declarado")).size(), 6);
+    EXPECT_THROW(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"),
+                                     QStringLiteral("12"), QStringLiteral("--periodo"), QStringLiteral("1T")}),
+                 tributra::UsageError);
+    EXPECT_EQ(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"), QStringLiteral("99")})
+                  .run(test.main),
+              1);
+    EXPECT_TRUE(FileCommand::usage().contains(QStringLiteral("tributra fichero 347 --contribuyente NUMERO [--captura]")));
 }
 
 } // namespace
