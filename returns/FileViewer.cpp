@@ -64,7 +64,8 @@ private:
             if (model->presentacion != PeriodicReturn::Model::Presentacion::Impresion)
                 continue;
             const layout::Row& first = model->paginas.front().rows.front();
-            if (first.kind == layout::Kind::Const && text_.startsWith(QString::fromUtf8(first.source)))
+            if (first.kind == layout::Kind::Const &&
+                text_.startsWith(QString::fromUtf8(first.source)))
                 return model;
         }
         return nullptr;
@@ -95,9 +96,12 @@ private:
                               .arg(line.size())
                               .arg(table->length));
             } else {
-                fault(QStringLiteral("registro %1 no reconocido: «%2»").arg(number).arg(shown(line.left(40))));
+                fault(QStringLiteral("registro %1 no reconocido: «%2»")
+                          .arg(number)
+                          .arg(shown(line.left(40))));
             }
-            if (const qsizetype brk = line.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]"))); brk >= 0)
+            if (const qsizetype brk = line.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
+                brk >= 0)
                 fault(QStringLiteral("salto de línea dentro del registro %1, posición %2")
                           .arg(number)
                           .arg(brk + 1));
@@ -108,10 +112,11 @@ private:
     // The record type all of whose constants stand in the line.
     static const layout::Table* recordAt(const returns::RecordFile& file, QStringView line) {
         for (const layout::Table& table : file.registros) {
-            const bool fits = std::all_of(table.rows.begin(), table.rows.end(), [&](const layout::Row& r) {
-                return r.kind != layout::Kind::Const ||
-                       line.mid(r.position - 1, r.length) == QString::fromUtf8(r.source);
-            });
+            const bool fits =
+                std::all_of(table.rows.begin(), table.rows.end(), [&](const layout::Row& r) {
+                    return r.kind != layout::Kind::Const ||
+                           line.mid(r.position - 1, r.length) == QString::fromUtf8(r.source);
+                });
             if (fits)
                 return &table;
         }
@@ -128,9 +133,8 @@ private:
         const QString tag = text_.left(end + 1);
         view_.lines << QStringLiteral("Modelo %1, ejercicio %2, período %3")
                            .arg(model_->modelo, tag.mid(6, 4), tag.mid(10, tag.size() - 15));
-        view_.lines << QStringLiteral("etiqueta de apertura, posiciones 1-%1: %2")
-                           .arg(tag.size())
-                           .arg(tag);
+        view_.lines
+            << QStringLiteral("etiqueta de apertura, posiciones 1-%1: %2").arg(tag.size()).arg(tag);
         qsizetype at = tag.size();
         section(TelematicFile::kBloqueAux, at);
         at += TelematicFile::kBloqueAux.length;
@@ -147,10 +151,11 @@ private:
             at += page->length;
         }
         if (QStringView(text_).mid(at) != closing)
-            fault(QStringLiteral("se esperaba la etiqueta de cierre %1 en la posición %2, y hay «%3»")
-                      .arg(closing)
-                      .arg(at + 1)
-                      .arg(shown(text_.mid(at, 40))));
+            fault(
+                QStringLiteral("se esperaba la etiqueta de cierre %1 en la posición %2, y hay «%3»")
+                    .arg(closing)
+                    .arg(at + 1)
+                    .arg(shown(text_.mid(at, 40))));
         else
             view_.lines << QStringLiteral("etiqueta de cierre, posiciones %1-%2: %3")
                                .arg(at + 1)
@@ -196,8 +201,8 @@ private:
         qsizetype fewest = 0;
         for (const layout::Table& variant : f.row->variants) {
             const auto read = readLayout(variant, f.content);
-            const auto faults = std::count_if(read.begin(), read.end(),
-                                              [](const LayoutField& r) { return !r.fault.isEmpty(); });
+            const auto faults = std::count_if(
+                read.begin(), read.end(), [](const LayoutField& r) { return !r.fault.isEmpty(); });
             if (!best || faults < fewest) {
                 best = &variant;
                 fewest = faults;
@@ -211,7 +216,9 @@ private:
     }
 
     static QString span(const layout::Row& row, int offset) {
-        return QStringLiteral("%1-%2").arg(offset + row.position).arg(offset + row.position + row.length - 1);
+        return QStringLiteral("%1-%2")
+            .arg(offset + row.position)
+            .arg(offset + row.position + row.length - 1);
     }
 
     void field(const LayoutField& f, int offset) {
@@ -223,9 +230,8 @@ private:
                                                      : QStringLiteral("(ceros)");
         else if (readBack(row.kind) && !f.value.isEmpty())
             shown += QStringLiteral("  ") + f.value;
-        const QString source = row.kind == layout::Kind::Const || filler
-                                   ? QString()
-                                   : QString::fromUtf8(row.source);
+        const QString source =
+            row.kind == layout::Kind::Const || filler ? QString() : QString::fromUtf8(row.source);
         view_.lines << QStringLiteral("  %1 %2 %3 %4 %5")
                            .arg(span(row, offset), 8)
                            .arg(row.length, 5)
@@ -263,7 +269,8 @@ FileView viewFile(const QByteArray& bytes) {
     // A record file's line ends were read record by record.
     if (const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("[\\r\\n]")));
         at >= 0 && !view.records) {
-        view.lines << QStringLiteral("  ** salto de línea dentro del fichero, posición %1").arg(at + 1);
+        view.lines
+            << QStringLiteral("  ** salto de línea dentro del fichero, posición %1").arg(at + 1);
         ++view.faults;
     }
     return view;

@@ -1,6 +1,7 @@
 #include "returns/ReturnForms.h"
 
 #include "framework/FormManager.h"
+#include "returns/informative/TFMM347.h"
 #include "returns/periodic/TFMM111.h"
 #include "returns/periodic/TFMM115.h"
 #include "returns/periodic/TFMM123.h"
@@ -24,6 +25,7 @@ std::span<const ReturnForm> forms() {
         {"303", "AMod300", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM300>(a); }},
         {"310", "AMod310", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM310>(a); }},
         {"311", "AMod311", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM311>(a); }},
+        {"347", "AMod347", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM347>(a); }},
     };
     return all;
 }

@@ -15,14 +15,15 @@ namespace returns {
 
 std::span<const PeriodicReturn::Model* const> models() {
     static const PeriodicReturn::Model* const all[] = {
-        &TDMM111::kModelo, &TDMM115::kModelo, &TDMM123::kModelo, &TDMM130::kModelo,
-        &TDMM131::kModelo, &TDMM202::kModelo, &TDMM300::kModelo, &TDMM310::kModelo,
-        &TDMM311::kModelo};
+        &TDMM111::kModelo, &TDMM115::kModelo, &TDMM123::kModelo,
+        &TDMM130::kModelo, &TDMM131::kModelo, &TDMM202::kModelo,
+        &TDMM300::kModelo, &TDMM310::kModelo, &TDMM311::kModelo};
     return all;
 }
 
 std::span<const RecordFile> recordFiles() {
-    static const RecordFile all[] = {{QStringLiteral("347"), TDMM347::kRegistros, &TDMM347::Archiva}};
+    static const RecordFile all[] = {
+        {QStringLiteral("347"), TDMM347::kRegistros, &TDMM347::Archiva}};
     return all;
 }
 

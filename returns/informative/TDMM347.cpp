@@ -206,6 +206,12 @@ TDMM347::TDMM347(TDMMain& main)
         campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("0"));
         campo(QStringLiteral("TIPO")).setAsInteger(0);
     });
+    // The return is the taxpayer's: choosing one brings its stored return or starts it.
+    QMaestro.onFieldChange({kDeclarante}, [this](db::Field& f) {
+        if (!QMaestro.editing() || f.isNull())
+            return;
+        FijaDeclarante(f.asInteger());
+    });
     // Only a substitute return names the one it replaces.
     QMaestro.beforePost.add([this](db::DataSet&) {
         if (campo(QStringLiteral("TIPO")).asInteger() != 2)
@@ -247,12 +253,17 @@ void TDMM347::FijaDeclarante(int declarante) {
     QMaestro.close();
     QMaestro.setParam(kDeclarante, declarante);
     QMaestro.open();
+    xAgencia.close();
+    xAgencia.open();
     if (!QMaestro.isEmpty()) {
         QMaestro.edit();
         return;
     }
     QMaestro.append();
-    campo(kDeclarante).setAsInteger(declarante);
+    {
+        db::ChangeEventsOff quiet(campo(kDeclarante));
+        campo(kDeclarante).setAsInteger(declarante);
+    }
     xContribuyente.close();
     xContribuyente.setParam(kDeclarante, declarante);
     xContribuyente.execute();
@@ -606,7 +617,8 @@ bool TDMM347::Archiva(TDMMain& main, int contribuyente, bool captura) {
     TDMM347 dm(main);
     dm.DataModuleCreate();
     dm.QGen.close();
-    dm.QGen.setSql(QStringLiteral("select CONTRIBUYENTE from T_CONTRIBUYENTES where CONTRIBUYENTE = :c"));
+    dm.QGen.setSql(
+        QStringLiteral("select CONTRIBUYENTE from T_CONTRIBUYENTES where CONTRIBUYENTE = :c"));
     dm.QGen.setParam(QStringLiteral("C"), contribuyente);
     dm.QGen.execute();
     const bool existe = !dm.QGen.eof();

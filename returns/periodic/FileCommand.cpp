@@ -66,7 +66,8 @@ QString FileCommand::usage() {
                      .arg(model->modelo, periodo);
     }
     for (const returns::RecordFile& file : returns::recordFiles())
-        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO [--captura]").arg(file.modelo);
+        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO [--captura]")
+                     .arg(file.modelo);
     return lines.join(u'\n');
 }
 

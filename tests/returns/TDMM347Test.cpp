@@ -1,14 +1,14 @@
 // Model 347: the records field by field as the agency's design places them, and the
 // capture from the VAT register with its threshold, groupings and cash-basis amounts.
-#include "returns/FileViewer.h"
-#include "returns/periodic/FileCommand.h"
-#include "util/UsageError.h"
 #include "returns/informative/TDMM347.h"
-#include "util/Win1252.h"
 #include "M111Fixture.h"
 #include "config/AdminAccount.h"
+#include "returns/FileViewer.h"
+#include "returns/periodic/FileCommand.h"
 #include "schema/AccountingDatabase.h"
 #include "schema/ScriptRunner.h"
+#include "util/UsageError.h"
+#include "util/Win1252.h"
 
 #include <map>
 
@@ -77,6 +77,12 @@ protected:
                       d.field(QStringLiteral("NIF")).asString()][QLatin1String(c)] =
                     d.field(QLatin1String(c)).variant().toString();
         return todos;
+    }
+    void execute(const QString& sql) {
+        db::Statement s(test.main.Database, test.main.TLocal);
+        s.setSql(sql);
+        s.execute();
+        test.main.TLocal.commit();
     }
     static QByteArray lee(const QString& path) {
         QFile f(path);
@@ -282,7 +288,8 @@ TEST_F(TDMM347Test, TheRecordsHoldEveryFieldWhereTheAgencyReadsIt) {
     EXPECT_TRUE(vista.recognized);
     EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
     const QString leido = vista.lines.join(u'\n');
-    for (const char* tipo : {"registro de declarante", "registro de declarado", "registro de inmueble"})
+    for (const char* tipo :
+         {"registro de declarante", "registro de declarado", "registro de inmueble"})
         EXPECT_TRUE(leido.contains(QLatin1String(tipo))) << tipo;
     EXPECT_TRUE(leido.contains(QStringLiteral("-10,50 €")));
     QStringList danado = registros;
@@ -312,16 +319,41 @@ TEST_F(TDMM347Test, TheCommandLineFilesAYearWithoutAPeriod) {
                                   QStringLiteral("12"), QStringLiteral("--captura")})
                   .run(test.main),
               0);
-    const FileView vista = viewFile(lee(drive.file(QStringLiteral("aeat/347_2018/GARCIA  DE LA FUENTE_0A.347"))));
+    const FileView vista =
+        viewFile(lee(drive.file(QStringLiteral("aeat/347_2018/GARCIA  DE LA FUENTE_0A.347"))));
     EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
     EXPECT_EQ(vista.lines.filter(QStringLiteral("registro de declarado")).size(), 6);
     EXPECT_THROW(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"),
-                                     QStringLiteral("12"), QStringLiteral("--periodo"), QStringLiteral("1T")}),
+                                     QStringLiteral("12"), QStringLiteral("--periodo"),
+                                     QStringLiteral("1T")}),
                  tributra::UsageError);
-    EXPECT_EQ(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"), QStringLiteral("99")})
+    EXPECT_EQ(FileCommand::parse(
+                  {QStringLiteral("347"), QStringLiteral("--contribuyente"), QStringLiteral("99")})
                   .run(test.main),
               1);
-    EXPECT_TRUE(FileCommand::usage().contains(QStringLiteral("tributra fichero 347 --contribuyente NUMERO [--captura]")));
+    EXPECT_TRUE(FileCommand::usage().contains(
+        QStringLiteral("tributra fichero 347 --contribuyente NUMERO [--captura]")));
+}
+
+// A taxpayer typed on the return brings its stored return, or starts one with its contact
+// person, signatory and position.
+TEST_F(TDMM347Test, ChoosingTheTaxpayerBringsItsReturn) {
+    execute(QStringLiteral("update T_CONTRIBUYENTES set PERSONA = 'LUIS', FIRMANTE = 'ANA', "
+                           "CARGO = 'ADMINISTRADORA' where CONTRIBUYENTE = 13"));
+    dm.FijaDeclarante(12);
+    dm.QMaestro.field(QStringLiteral("PERSONA")).setAsString(QStringLiteral("GUARDADA"));
+    dm.QMaestro.post();
+    dm.QMaestro.append();
+    dm.QMaestro.field(QStringLiteral("DECLARANTE")).setAsInteger(13);
+    EXPECT_EQ(dm.QMaestro.state(), db::DataSet::State::Insert);
+    EXPECT_EQ(dm.QMaestro.field(QStringLiteral("PERSONA")).asString(), QStringLiteral("LUIS"));
+    EXPECT_EQ(dm.QMaestro.field(QStringLiteral("CARGO")).asString(),
+              QStringLiteral("ADMINISTRADORA"));
+    EXPECT_EQ(dm.QMaestro.field(QStringLiteral("TIPO")).asInteger(), 0);
+    EXPECT_EQ(dm.QMaestro.field(QStringLiteral("FECHA")).asDate().year(), 2018);
+    dm.QMaestro.field(QStringLiteral("DECLARANTE")).setAsInteger(12);
+    EXPECT_EQ(dm.QMaestro.state(), db::DataSet::State::Edit);
+    EXPECT_EQ(dm.QMaestro.field(QStringLiteral("PERSONA")).asString(), QStringLiteral("GUARDADA"));
 }
 
 } // namespace
