@@ -76,7 +76,11 @@ TFMM347::TFMM347(FormManager& manager)
 
     auto* card = new QVBoxLayout(PEMain);
     card->addWidget(cabecera());
-    card->addWidget(detalle(), 1);
+    card->addStretch();
+    // The lists are worked on while the return rests: outside the card, which opens only
+    // while the return is edited.
+    static_cast<QVBoxLayout*>(layout())->setStretchFactor(PageControl1, 0);
+    static_cast<QVBoxLayout*>(layout())->addWidget(detalle(), 1);
     NavMain->InsertaControl = EDeclarante;
     NavMain->EditaControl = EDeclarante;
     resize(1040, 690);
