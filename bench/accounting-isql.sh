@@ -39,3 +39,7 @@ run "VAT register of 2018, every row" "select asiento, base0, base1, base2, base
     base_rec2, base_rec3, iva1, iva2, iva3, iva_rec1, iva_rec2, iva_rec3, tipo1, tipo2, tipo3,
     tipo_rec1, tipo_rec2, tipo_rec3, tipoiva, tiporegistro, cc, devengo from t_registro_iva
     where empresa = $company and ejercicio = 2018 order by fecha;"
+run "model 347's capture: the register of 2018 with each invoice's total" "SELECT FECHA,
+    SUBCUENTA_DEBE, SUBCUENTA_HABER, NOMBRE, CIF, BASE0+BASE1+BASE2+BASE3+IVA1+IVA2+IVA3+IVA_REC1
+    +IVA_REC2+IVA_REC3 AS TOTALFRA, TIPOREGISTRO,TIPOIVA,TIPOASIENTO, CC, DEVENGO FROM
+    T_REGISTRO_IVA WHERE EMPRESA = $company AND EJERCICIO = 2018 ORDER BY FECHA;"
