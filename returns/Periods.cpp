@@ -21,6 +21,19 @@ const Period kQuartersAndMonths[] = {
     {"12", "12- Diciembre"},
 };
 
+// The intra-community statement is also filed for the whole year.
+const Period kQuartersMonthsAndYear[] = {
+    {"00", "Seleccione un período"}, {"1T", "1T- primer trimestre"},
+    {"2T", "2T- segundo trimestre"}, {"3T", "3T- tercer trimestre"},
+    {"4T", "4T- cuarto trimestre"},  {"01", "01- Enero"},
+    {"02", "02- Febrero"},           {"03", "03- Marzo"},
+    {"04", "04- Abril"},             {"05", "05- Mayo"},
+    {"06", "06- Junio"},             {"07", "07- Julio"},
+    {"08", "08- Agosto"},            {"09", "09- Septiembre"},
+    {"10", "10- Octubre"},           {"11", "11- Noviembre"},
+    {"12", "12- Diciembre"},         {"0A", "0A-Anual"},
+};
+
 // The instalment returns keep the quarter's number alone.
 const Period kQuarterNumbers[] = {
     {"0", "Seleccione un período"}, {"1", "1T- primer trimestre"},
@@ -38,6 +51,7 @@ const Period kCorporateInstalments[] = {
 
 constinit const std::span<const Period> kTrimestres = kQuarters;
 constinit const std::span<const Period> kTrimestresYMeses = kQuartersAndMonths;
+constinit const std::span<const Period> kTrimestresMesesYAnual = kQuartersMonthsAndYear;
 constinit const std::span<const Period> kTrimestresNumero = kQuarterNumbers;
 constinit const std::span<const Period> kPagosSociedades = kCorporateInstalments;
 
@@ -51,6 +65,9 @@ std::optional<std::pair<QDate, QDate>> dates(const QString& code, int year) {
     if (number && n >= 1 && n <= 12) {
         first = n;
         months = 1;
+    } else if (code == u"0A") {
+        first = 1;
+        months = 12;
     } else if (code[1] == u'T' && code[0] >= u'1' && code[0] <= u'4') {
         first = 3 * (code[0].unicode() - u'0') - 2;
         months = 3;

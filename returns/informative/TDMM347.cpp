@@ -145,13 +145,6 @@ const QString kDeclarante = QStringLiteral("DECLARANTE");
 const QString kOrden = QStringLiteral("ORDEN");
 const QString kImporte = QStringLiteral("IMPORTE");
 
-// The date of a new return: today, in the year declared.
-QDate fechaDeclaracion() {
-    const QDate hoy = QDate::currentDate();
-    const int ultimo = QDate(TDMM347::kEjercicio, hoy.month(), 1).daysInMonth();
-    return QDate(TDMM347::kEjercicio, hoy.month(), std::min(hoy.day(), ultimo));
-}
-
 double suma(db::DataSet& ds, const QStringList& campos) {
     qint64 centimos = 0;
     for (const QString& c : campos)
@@ -168,7 +161,8 @@ const layout::Table TDMM347::kRegistros[3] = {
 };
 
 TDMM347::TDMM347(TDMMain& main)
-    : TDMBase(main), QDeclarados(main.Database, TLocal), QInmuebles(main.Database, TLocal),
+    : InformativeReturn(main, QStringLiteral("347"), {QStringLiteral("DECLARANTE")}),
+      QDeclarados(main.Database, TLocal), QInmuebles(main.Database, TLocal),
       xContribuyente(main.Database, TLocal), xSubcuenta(main.DBConta, main.TConta) {
     QMaestro.setSelectSql(QStringLiteral("select * from T_MOD347\nwhere declarante = :declarante"));
     QMaestro.setParam(kDeclarante, 0);
@@ -230,7 +224,7 @@ TDMM347::TDMM347(TDMMain& main)
     QDeclarados.onNewRecord.add([this](db::DataSet&) { nuevoDeclarado(); });
     QDeclarados.beforePost.add([this](db::DataSet&) {
         if (QDeclarados.field(kOrden).asInteger() == 0)
-            QDeclarados.field(kOrden).setAsInteger(orden(QStringLiteral("pa_mod347_orden_dec")));
+            QDeclarados.field(kOrden).setAsInteger(numero(QStringLiteral("pa_mod347_orden_dec")));
         // A country is only declared for a party abroad.
         if (QDeclarados.field(QStringLiteral("PROVINCIA")).asString() != u"99")
             QDeclarados.field(QStringLiteral("PAIS")).clear();
@@ -245,7 +239,7 @@ TDMM347::TDMM347(TDMMain& main)
     QInmuebles.onNewRecord.add([this](db::DataSet&) { nuevoInmueble(); });
     QInmuebles.beforePost.add([this](db::DataSet&) {
         if (QInmuebles.field(kOrden).asInteger() == 0)
-            QInmuebles.field(kOrden).setAsInteger(orden(QStringLiteral("pa_mod347_orden_inm")));
+            QInmuebles.field(kOrden).setAsInteger(numero(QStringLiteral("pa_mod347_orden_inm")));
     });
 }
 
@@ -299,16 +293,6 @@ void TDMM347::nuevoInmueble() {
     QInmuebles.field(QStringLiteral("PROVINCIA")).setAsString(provinciaAgencia());
 }
 
-// The next order number of the declarant's list.
-int TDMM347::orden(const QString& procedimiento) {
-    QGen.close();
-    QGen.setSql(QStringLiteral("execute procedure %1 :declarante").arg(procedimiento));
-    QGen.setParam(kDeclarante, campo(kDeclarante).asInteger());
-    QGen.execute();
-    const int n = QGen.field(QStringLiteral("NUMERO")).asInteger();
-    QGen.close();
-    return n;
-}
 
 // What the record's conditional fields hold.
 QString TDMM347::regla(db::DataSet& fila, const QString& nombre) {
@@ -316,13 +300,6 @@ QString TDMM347::regla(db::DataSet& fila, const QString& nombre) {
     const auto texto = [&](const char* c) { return fila.field(QLatin1String(c)).asString(); };
     if (nombre == u"PRESENTACION")
         return texto("PRESENTACION") == u"1" ? QStringLiteral("C") : QStringLiteral("T");
-    if (nombre == u"TIPO")
-        return entero("TIPO") == 1   ? QStringLiteral("C ")
-               : entero("TIPO") == 2 ? QStringLiteral(" S")
-                                     : QStringLiteral("  ");
-    if (nombre == u"JUSTIFICANTE")
-        return entero("TIPO") == 2 ? UUtiles::RellenaDerecha(texto("JUSTIFICANTE"), 13)
-                                   : UUtiles::RepiteCaracter(13, u'0');
     // The tax number is the party's own or its legal representative's.
     if (nombre == u"NIF_DECLARADO" || nombre == u"NIF_REPRESENTANTE")
         return (entero("REPRESENTANTE") == 0) == (nombre == u"NIF_DECLARADO")
@@ -348,45 +325,8 @@ QString TDMM347::regla(db::DataSet& fila, const QString& nombre) {
     throw tributra::Error(QStringLiteral("Modelo 347: no hay una regla %1").arg(nombre));
 }
 
-// One record: the row's fields (the declarant's from pa_mod347_r1), its rules, 500
-// characters exactly.
-QString TDMM347::registro(const layout::Table& tabla, db::DataSet* fila, const db::Statement& r1) {
-    const LayoutWriter escritor(
-        QStringLiteral("347"),
-        [&](const QString& nombre) -> db::Value {
-            if (nombre == u"NIF_DECLARANTE")
-                return r1.field(QStringLiteral("NIF"));
-            return fila ? fila->field(nombre).value() : r1.field(nombre);
-        },
-        [&](const QString& nombre) { return regla(fila ? *fila : QMaestro, nombre); });
-    const QString texto = escritor.write(tabla);
-    if (texto.size() != tabla.length)
-        throw LayoutError(QStringLiteral("Modelo 347, %1: %2 posiciones en lugar de %3")
-                              .arg(QLatin1String(tabla.name))
-                              .arg(texto.size())
-                              .arg(tabla.length));
-    return texto + QStringLiteral("\r\n");
-}
-
-QString TDMM347::ComponeFichero() {
-    db::Statement r1(DMMain.Database, TLocal);
-    r1.setSql(QStringLiteral("execute procedure pa_mod347_r1 :declarante"));
-    r1.setParam(kDeclarante, campo(kDeclarante).asInteger());
-    r1.execute();
-    QString texto = registro(kRegistros[0], nullptr, r1);
-    // Each list in the order it is shown, its current row kept.
-    for (auto [lista, tabla] :
-         {std::pair{&QDeclarados, &kRegistros[1]}, {&QInmuebles, &kRegistros[2]}}) {
-        const int actual = lista->currentRow();
-        for (lista->first(); !lista->eof(); lista->next())
-            texto += registro(*tabla, lista, r1);
-        if (actual >= 0 && actual < lista->recordCount())
-            lista->moveTo(actual);
-    }
-    r1.close();
-    if (TLocal.active())
-        TLocal.commit();
-    return texto;
+std::vector<InformativeReturn::Lista> TDMM347::listas() {
+    return {{&QDeclarados, &kRegistros[1]}, {&QInmuebles, &kRegistros[2]}};
 }
 
 bool TDMM347::GeneraFichero() {
@@ -598,7 +538,7 @@ void TDMM347::insertaDeclarados() {
     const int actual = QDeclarados.currentRow();
     for (const QVariantList& d : declarados) {
         inserta.setParam(kDeclarante, declarante);
-        inserta.setParam(kOrden, orden(QStringLiteral("pa_mod347_orden_dec")));
+        inserta.setParam(kOrden, numero(QStringLiteral("pa_mod347_orden_dec")));
         const char* const nombres[] = {"NIF",     "DECLARADO", "PROVINCIA", "CLAVE",
                                        "PRIMERO", "SEGUNDO",   "TERCERO",   "CUARTO",
                                        "IMPORTE", "CC",        "SP",        "IMPORTECC"};

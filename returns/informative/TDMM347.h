@@ -1,8 +1,7 @@
 #pragma once
 
 #include "db/Statement.h"
-#include "framework/TDMBase.h"
-#include "returns/LayoutTable.h"
+#include "returns/informative/InformativeReturn.h"
 
 #include <QHash>
 #include <QString>
@@ -11,9 +10,8 @@
 // taxpayer, its declared parties (above 3.005,06 euros in the year, quarter by quarter) and
 // its rented business premises; captured from the VAT register of the taxpayer's books and
 // written as a file of 500-character records.
-class TDMM347 : public TDMBase {
+class TDMM347 : public InformativeReturn {
 public:
-    static constexpr int kEjercicio = 2018;
     // Operations up to this amount in the year are not declared.
     static constexpr double kUmbral = 3005.06;
     // The declarant's record, a declared party's, a premises'.
@@ -30,9 +28,6 @@ public:
     // The declared parties of the taxpayer's VAT register, added to those already there.
     // False when the taxpayer has no books or they do not open (the user told).
     bool CapturaContabilidad();
-    // The file's records, each 500 characters and CR LF: the declarant, every declared party
-    // and every premises, each list in its current order.
-    QString ComponeFichero();
     // "mod347.txt" written in the working folder and copied into the agency's folder under
     // the taxpayer's surname; the user told how it went.
     bool GeneraFichero();
@@ -58,12 +53,11 @@ private:
         bool existe = false;
     };
 
-    db::Field& campo(const QString& nombre) { return QMaestro.field(nombre); }
-    static QString regla(db::DataSet& fila, const QString& nombre);
-    QString registro(const layout::Table& tabla, db::DataSet* fila, const db::Statement& r1);
+    const layout::Table& registroDeclarante() const override { return kRegistros[0]; }
+    std::vector<Lista> listas() override;
+    QString regla(db::DataSet& fila, const QString& nombre) override;
     void nuevoDeclarado();
     void nuevoInmueble();
-    int orden(const QString& procedimiento);
     QString provinciaAgencia();
     Subcuenta subcuenta(const QString& codigo, int empresa);
     void guardaRegistro(const QString& clave, const QString& nif, const Acumulado& a);

@@ -1,0 +1,87 @@
+#include "returns/informative/InformativeReturn.h"
+
+#include "config/TDMMain.h"
+#include "returns/LayoutWriter.h"
+#include "util/UUtiles.h"
+
+InformativeReturn::InformativeReturn(TDMMain& main, QString modelo, QStringList clave)
+    : TDMBase(main), modelo_(std::move(modelo)), clave_(std::move(clave)) {}
+
+QDate InformativeReturn::fechaDeclaracion() {
+    const QDate hoy = QDate::currentDate();
+    const int ultimo = QDate(kEjercicio, hoy.month(), 1).daysInMonth();
+    return QDate(kEjercicio, hoy.month(), std::min(hoy.day(), ultimo));
+}
+
+void InformativeReturn::claveEn(db::Statement& statement) {
+    for (const QString& c : clave_)
+        statement.setParam(c, campo(c).variant());
+}
+
+int InformativeReturn::numero(const QString& procedimiento) {
+    QStringList marcas;
+    for (const QString& c : clave_)
+        marcas << u':' + c;
+    QGen.close();
+    QGen.setSql(QStringLiteral("execute procedure %1 %2").arg(procedimiento, marcas.join(u',')));
+    claveEn(QGen);
+    QGen.execute();
+    const int n = QGen.field(QStringLiteral("NUMERO")).asInteger();
+    QGen.close();
+    return n;
+}
+
+// The kind of return and the number of the one a substitute replaces.
+QString InformativeReturn::reglaComun(db::DataSet& fila, const QString& nombre) {
+    const int tipo = QMaestro.field(QStringLiteral("TIPO")).asInteger();
+    if (nombre == u"TIPO")
+        return tipo == 1 ? QStringLiteral("C ") : tipo == 2 ? QStringLiteral(" S") : QStringLiteral("  ");
+    if (nombre == u"JUSTIFICANTE")
+        return tipo == 2
+                   ? UUtiles::RellenaDerecha(QMaestro.field(QStringLiteral("JUSTIFICANTE")).asString(), 13)
+                   : UUtiles::RepiteCaracter(13, u'0');
+    return regla(fila, nombre);
+}
+
+// One record: the row's fields (the declarant's from the r1 procedure), its rules, exactly
+// the table's length.
+QString InformativeReturn::registro(const layout::Table& tabla, db::DataSet* fila,
+                                    const db::Statement& r1) {
+    const LayoutWriter escritor(
+        modelo_,
+        [&](const QString& nombre) -> db::Value {
+            if (nombre == u"NIF_DECLARANTE")
+                return r1.field(QStringLiteral("NIF"));
+            return fila ? fila->field(nombre).value() : r1.field(nombre);
+        },
+        [&](const QString& nombre) { return reglaComun(fila ? *fila : QMaestro, nombre); });
+    const QString texto = escritor.write(tabla);
+    if (texto.size() != tabla.length)
+        throw LayoutError(QStringLiteral("Modelo %1, %2: %3 posiciones en lugar de %4")
+                              .arg(modelo_, QLatin1String(tabla.name))
+                              .arg(texto.size())
+                              .arg(tabla.length));
+    return texto + QStringLiteral("\r\n");
+}
+
+QString InformativeReturn::ComponeFichero() {
+    QStringList marcas;
+    for (const QString& c : clave_)
+        marcas << u':' + c;
+    db::Statement r1(DMMain.Database, TLocal);
+    r1.setSql(QStringLiteral("execute procedure pa_mod%1_r1 %2").arg(modelo_, marcas.join(u',')));
+    claveEn(r1);
+    r1.execute();
+    QString texto = registro(registroDeclarante(), nullptr, r1);
+    for (const Lista& lista : listas()) {
+        const int actual = lista.filas->currentRow();
+        for (lista.filas->first(); !lista.filas->eof(); lista.filas->next())
+            texto += registro(*lista.tabla, lista.filas, r1);
+        if (actual >= 0 && actual < lista.filas->recordCount())
+            lista.filas->moveTo(actual);
+    }
+    r1.close();
+    if (TLocal.active())
+        TLocal.commit();
+    return texto;
+}
