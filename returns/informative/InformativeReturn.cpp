@@ -5,7 +5,33 @@
 #include "util/UUtiles.h"
 
 InformativeReturn::InformativeReturn(TDMMain& main, QString modelo, QStringList clave)
-    : TDMBase(main), modelo_(std::move(modelo)), clave_(std::move(clave)) {}
+    : TDMBase(main), modelo_(std::move(modelo)), clave_(std::move(clave)) {
+    QMaestro.onNewRecord.add([this](db::DataSet&) {
+        campo(QStringLiteral("FECHA")).setValue(fechaDeclaracion().startOfDay());
+        campo(QStringLiteral("TIPO")).setAsInteger(0);
+    });
+    // Only a substitute return names the one it replaces.
+    QMaestro.beforePost.add([this](db::DataSet&) {
+        if (campo(QStringLiteral("TIPO")).asInteger() != 2)
+            campo(QStringLiteral("JUSTIFICANTE")).clear();
+    });
+}
+
+void InformativeReturn::detalle(db::DataSet& lista) {
+    lista.setMaster(&QMaestro);
+    addDataSet(lista);
+    QMaestro.afterOpen.add([&lista](db::DataSet&) {
+        if (!lista.active())
+            lista.open();
+    });
+    // A row belongs to a stored return; each one is kept at once.
+    lista.beforeInsert.add([this](db::DataSet&) {
+        if (QMaestro.editing())
+            QMaestro.post();
+    });
+    lista.afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
+    lista.afterDelete.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
+}
 
 QDate InformativeReturn::fechaDeclaracion() {
     const QDate hoy = QDate::currentDate();
@@ -52,7 +78,10 @@ QString InformativeReturn::registro(const layout::Table& tabla, db::DataSet* fil
         [&](const QString& nombre) -> db::Value {
             if (nombre == u"NIF_DECLARANTE")
                 return r1.field(QStringLiteral("NIF"));
-            return fila ? fila->field(nombre).value() : r1.field(nombre);
+            if (fila)
+                return fila->field(nombre).value();
+            // The declarant's record: the procedure's outputs, else the return's own fields.
+            return r1.columnIndex(nombre) >= 0 ? r1.field(nombre) : QMaestro.field(nombre).value();
         },
         [&](const QString& nombre) { return reglaComun(fila ? *fila : QMaestro, nombre); });
     const QString texto = escritor.write(tabla);

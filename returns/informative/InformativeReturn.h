@@ -27,6 +27,8 @@ protected:
         const layout::Table* tabla;
     };
 
+    // A list of the return: its rows follow the return and each is committed at once.
+    void detalle(db::DataSet& lista);
     // A new return's date: today, in the year declared.
     static QDate fechaDeclaracion();
     // The output NUMERO of a numbering procedure given the return's key.

@@ -176,51 +176,25 @@ TDMM347::TDMM347(TDMMain& main)
         "select * from T_MOD347_DEC\nwhere declarante = :declarante\norder by orden"));
     setWriteSql(QDeclarados, QStringLiteral("T_MOD347_DEC"), kColumnasDeclarado,
                 QStringList{kDeclarante, kOrden}, KeyUpdate::Written);
-    QDeclarados.setMaster(&QMaestro);
     QInmuebles.setSelectSql(QStringLiteral(
         "select * from T_MOD347_INM\nwhere declarante = :declarante\norder by orden"));
     setWriteSql(QInmuebles, QStringLiteral("T_MOD347_INM"), kColumnasInmueble,
                 QStringList{kDeclarante, kOrden}, KeyUpdate::Written);
-    QInmuebles.setMaster(&QMaestro);
-    addDataSet(QDeclarados);
-    addDataSet(QInmuebles);
     xContribuyente.setSql(QStringLiteral(" select persona, firmante, cargo from t_contribuyentes "
                                          "\n where contribuyente = :declarante "));
     xSubcuenta.setSql(
         QStringLiteral("SELECT CIF, COD_POSTAL FROM T_SUBCUENTAS\nWHERE EMPRESA = :EMPRESA\n"
                        "AND EJERCICIO = :EJERCICIO\nAND SUBCUENTA = :SUBCUENTA"));
 
-    QMaestro.afterOpen.add([this](db::DataSet&) {
-        for (db::DataSet* detalle : {&QDeclarados, &QInmuebles})
-            if (!detalle->active())
-                detalle->open();
-    });
-    QMaestro.onNewRecord.add([this](db::DataSet&) {
-        campo(QStringLiteral("FECHA")).setValue(fechaDeclaracion().startOfDay());
-        campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("0"));
-        campo(QStringLiteral("TIPO")).setAsInteger(0);
-    });
+    QMaestro.onNewRecord.add(
+        [this](db::DataSet&) { campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("0")); });
     // The return is the taxpayer's: choosing one brings its stored return or starts it.
     QMaestro.onFieldChange({kDeclarante}, [this](db::Field& f) {
-        if (!QMaestro.editing() || f.isNull())
-            return;
-        FijaDeclarante(f.asInteger());
+        if (QMaestro.editing() && !f.isNull())
+            FijaDeclarante(f.asInteger());
     });
-    // Only a substitute return names the one it replaces.
-    QMaestro.beforePost.add([this](db::DataSet&) {
-        if (campo(QStringLiteral("TIPO")).asInteger() != 2)
-            campo(QStringLiteral("JUSTIFICANTE")).clear();
-    });
-
-    for (db::DataSet* detalle : {&QDeclarados, &QInmuebles}) {
-        // A detail belongs to a stored return.
-        detalle->beforeInsert.add([this](db::DataSet&) {
-            if (QMaestro.editing())
-                QMaestro.post();
-        });
-        detalle->afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
-        detalle->afterDelete.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
-    }
+    detalle(QDeclarados);
+    detalle(QInmuebles);
     QDeclarados.onNewRecord.add([this](db::DataSet&) { nuevoDeclarado(); });
     QDeclarados.beforePost.add([this](db::DataSet&) {
         if (QDeclarados.field(kOrden).asInteger() == 0)
