@@ -109,18 +109,28 @@ private:
         }
     }
 
-    // The record type all of whose constants stand in the line.
+    // The record type whose constants stand in the line; of several (an operation and a
+    // correction share theirs), the one the line fits best.
     static const layout::Table* recordAt(const returns::RecordFile& file, QStringView line) {
+        const layout::Table* best = nullptr;
+        qsizetype fewest = 0;
         for (const layout::Table& table : file.registros) {
-            const bool fits =
+            const bool constants =
                 std::all_of(table.rows.begin(), table.rows.end(), [&](const layout::Row& r) {
                     return r.kind != layout::Kind::Const ||
                            line.mid(r.position - 1, r.length) == QString::fromUtf8(r.source);
                 });
-            if (fits)
-                return &table;
+            if (!constants)
+                continue;
+            const auto read = readLayout(table, line);
+            const auto faults = std::count_if(
+                read.begin(), read.end(), [](const LayoutField& f) { return !f.fault.isEmpty(); });
+            if (!best || faults < fewest) {
+                best = &table;
+                fewest = faults;
+            }
         }
-        return nullptr;
+        return best;
     }
 
     // Opening tag, AUX block, the pages the model has, closing tag.

@@ -10,35 +10,51 @@ const Period kQuarters[] = {
 };
 
 const Period kQuartersAndMonths[] = {
-    {"00", "Seleccione un período"}, {"1T", "1T- primer trimestre"},
-    {"2T", "2T- segundo trimestre"}, {"3T", "3T- tercer trimestre"},
-    {"4T", "4T- cuarto trimestre"},  {"01", "01- Enero"},
-    {"02", "02- Febrero"},           {"03", "03- Marzo"},
-    {"04", "04- Abril"},             {"05", "05- Mayo"},
-    {"06", "06- Junio"},             {"07", "07- Julio"},
-    {"08", "08- Agosto"},            {"09", "09- Septiembre"},
-    {"10", "10- Octubre"},           {"11", "11- Noviembre"},
+    {"00", "Seleccione un período"},
+    {"1T", "1T- primer trimestre"},
+    {"2T", "2T- segundo trimestre"},
+    {"3T", "3T- tercer trimestre"},
+    {"4T", "4T- cuarto trimestre"},
+    {"01", "01- Enero"},
+    {"02", "02- Febrero"},
+    {"03", "03- Marzo"},
+    {"04", "04- Abril"},
+    {"05", "05- Mayo"},
+    {"06", "06- Junio"},
+    {"07", "07- Julio"},
+    {"08", "08- Agosto"},
+    {"09", "09- Septiembre"},
+    {"10", "10- Octubre"},
+    {"11", "11- Noviembre"},
     {"12", "12- Diciembre"},
 };
 
 // The intra-community statement is also filed for the whole year.
 const Period kQuartersMonthsAndYear[] = {
-    {"00", "Seleccione un período"}, {"1T", "1T- primer trimestre"},
-    {"2T", "2T- segundo trimestre"}, {"3T", "3T- tercer trimestre"},
-    {"4T", "4T- cuarto trimestre"},  {"01", "01- Enero"},
-    {"02", "02- Febrero"},           {"03", "03- Marzo"},
-    {"04", "04- Abril"},             {"05", "05- Mayo"},
-    {"06", "06- Junio"},             {"07", "07- Julio"},
-    {"08", "08- Agosto"},            {"09", "09- Septiembre"},
-    {"10", "10- Octubre"},           {"11", "11- Noviembre"},
-    {"12", "12- Diciembre"},         {"0A", "0A-Anual"},
+    {"00", "Seleccione un período"},
+    {"1T", "1T- primer trimestre"},
+    {"2T", "2T- segundo trimestre"},
+    {"3T", "3T- tercer trimestre"},
+    {"4T", "4T- cuarto trimestre"},
+    {"01", "01- Enero"},
+    {"02", "02- Febrero"},
+    {"03", "03- Marzo"},
+    {"04", "04- Abril"},
+    {"05", "05- Mayo"},
+    {"06", "06- Junio"},
+    {"07", "07- Julio"},
+    {"08", "08- Agosto"},
+    {"09", "09- Septiembre"},
+    {"10", "10- Octubre"},
+    {"11", "11- Noviembre"},
+    {"12", "12- Diciembre"},
+    {"0A", "0A-Anual"},
 };
 
 // The instalment returns keep the quarter's number alone.
 const Period kQuarterNumbers[] = {
-    {"0", "Seleccione un período"}, {"1", "1T- primer trimestre"},
-    {"2", "2T- segundo trimestre"}, {"3", "3T- tercer trimestre"},
-    {"4", "4T- cuarto trimestre"},
+    {"0", "Seleccione un período"}, {"1", "1T- primer trimestre"}, {"2", "2T- segundo trimestre"},
+    {"3", "3T- tercer trimestre"},  {"4", "4T- cuarto trimestre"},
 };
 
 const Period kCorporateInstalments[] = {

@@ -19,8 +19,8 @@ struct Period {
 extern const std::span<const Period> kTrimestres;
 extern const std::span<const Period> kTrimestresYMeses;
 extern const std::span<const Period> kTrimestresMesesYAnual; // and "0A", the year
-extern const std::span<const Period> kTrimestresNumero; // "1".."4"
-extern const std::span<const Period> kPagosSociedades;  // the corporate instalments "1".."3"
+extern const std::span<const Period> kTrimestresNumero;      // "1".."4"
+extern const std::span<const Period> kPagosSociedades;       // the corporate instalments "1".."3"
 
 // The first and last day of a quarter ("1T" to "4T"), a month ("01" to "12") or the whole
 // year ("0A") of `year`; nothing for any other code.

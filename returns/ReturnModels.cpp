@@ -1,6 +1,7 @@
 #include "returns/ReturnModels.h"
 
 #include "returns/informative/TDMM347.h"
+#include "returns/informative/TDMM349.h"
 #include "returns/periodic/TDMM111.h"
 #include "returns/periodic/TDMM115.h"
 #include "returns/periodic/TDMM123.h"
@@ -23,8 +24,18 @@ std::span<const PeriodicReturn::Model* const> models() {
 
 std::span<const RecordFile> recordFiles() {
     static const RecordFile all[] = {
-        {QStringLiteral("347"), TDMM347::kRegistros, &TDMM347::Archiva}};
+        {QStringLiteral("347"), TDMM347::kRegistros, {}, &TDMM347::Archiva},
+        {QStringLiteral("349"), TDMM349::kRegistros, periods::kTrimestresMesesYAnual,
+         &TDMM349::Archiva},
+    };
     return all;
+}
+
+bool RecordFile::periodoValido(const QString& periodo) const {
+    for (size_t i = 1; i < periodos.size(); ++i)
+        if (periodo == QLatin1String(periodos[i].code))
+            return true;
+    return false;
 }
 
 const RecordFile* findRecordFile(const QString& code) {

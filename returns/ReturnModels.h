@@ -17,9 +17,15 @@ const PeriodicReturn::Model* findModel(const QString& code);
 struct RecordFile {
     QString modelo;
     std::span<const layout::Table> registros;
+    // None for a return of the year; else "none chosen" first.
+    std::span<const periods::Period> periodos;
     // The file of a taxpayer's return, from the command line: false when none was written,
     // the user told why.
-    bool (*archiva)(TDMMain& main, int contribuyente, bool captura);
+    bool (*archiva)(TDMMain& main, int contribuyente, const QString& periodo, bool captura);
+
+    bool conPeriodo() const { return !periodos.empty(); }
+    // Any code listed but the first, the one of none chosen.
+    bool periodoValido(const QString& periodo) const;
 };
 // Null for a code no record file has.
 const RecordFile* findRecordFile(const QString& code);

@@ -28,7 +28,8 @@ QString linea(TDMMain& main, const QString& cabecera, int contribuyente, const Q
         UUtiles::CerosIzquierda(campo("NUMERO").asString().trimmed(), 5) +
         (municipio.isNull() ? UUtiles::Espacios(12)
                             : municipio.asString().left(12).trimmed().leftJustified(12, u' ')) +
-        (postal.isNull() ? QStringLiteral("0000000") : postal.asString().left(2) + postal.asString()) +
+        (postal.isNull() ? QStringLiteral("0000000")
+                         : postal.asString().left(2) + postal.asString()) +
         UUtiles::FechaAAAAMMDD(fecha) + UUtiles::RellenaDerecha(campo("FIRMANTE").asString(), 30) +
         UUtiles::RellenaDerecha(campo("CARGO").asString(), 25) + UUtiles::Espacios(20);
     q.close();
@@ -38,9 +39,9 @@ QString linea(TDMMain& main, const QString& cabecera, int contribuyente, const Q
 }
 
 bool escribe(TDMMain& main, const QString& cabecera, int contribuyente, const QDate& fecha) {
-    return agency::escribe(QDir(main.DirectorioTrabajo()).filePath(QStringLiteral("caratula.txt")),
-                           util::toWin1252(linea(main, cabecera, contribuyente, fecha) +
-                                           QStringLiteral("\r\n")));
+    return agency::escribe(
+        QDir(main.DirectorioTrabajo()).filePath(QStringLiteral("caratula.txt")),
+        util::toWin1252(linea(main, cabecera, contribuyente, fecha) + QStringLiteral("\r\n")));
 }
 
 } // namespace caratula

@@ -61,11 +61,13 @@ int InformativeReturn::numero(const QString& procedimiento) {
 QString InformativeReturn::reglaComun(db::DataSet& fila, const QString& nombre) {
     const int tipo = QMaestro.field(QStringLiteral("TIPO")).asInteger();
     if (nombre == u"TIPO")
-        return tipo == 1 ? QStringLiteral("C ") : tipo == 2 ? QStringLiteral(" S") : QStringLiteral("  ");
+        return tipo == 1   ? QStringLiteral("C ")
+               : tipo == 2 ? QStringLiteral(" S")
+                           : QStringLiteral("  ");
     if (nombre == u"JUSTIFICANTE")
-        return tipo == 2
-                   ? UUtiles::RellenaDerecha(QMaestro.field(QStringLiteral("JUSTIFICANTE")).asString(), 13)
-                   : UUtiles::RepiteCaracter(13, u'0');
+        return tipo == 2 ? UUtiles::RellenaDerecha(
+                               QMaestro.field(QStringLiteral("JUSTIFICANTE")).asString(), 13)
+                         : UUtiles::RepiteCaracter(13, u'0');
     return regla(fila, nombre);
 }
 

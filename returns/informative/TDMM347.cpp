@@ -186,8 +186,9 @@ TDMM347::TDMM347(TDMMain& main)
         QStringLiteral("SELECT CIF, COD_POSTAL FROM T_SUBCUENTAS\nWHERE EMPRESA = :EMPRESA\n"
                        "AND EJERCICIO = :EJERCICIO\nAND SUBCUENTA = :SUBCUENTA"));
 
-    QMaestro.onNewRecord.add(
-        [this](db::DataSet&) { campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("0")); });
+    QMaestro.onNewRecord.add([this](db::DataSet&) {
+        campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("0"));
+    });
     // The return is the taxpayer's: choosing one brings its stored return or starts it.
     QMaestro.onFieldChange({kDeclarante}, [this](db::Field& f) {
         if (QMaestro.editing() && !f.isNull())
@@ -266,7 +267,6 @@ void TDMM347::nuevoInmueble() {
     QInmuebles.field(QStringLiteral("REPRESENTANTE")).setAsInteger(0);
     QInmuebles.field(QStringLiteral("PROVINCIA")).setAsString(provinciaAgencia());
 }
-
 
 // What the record's conditional fields hold.
 QString TDMM347::regla(db::DataSet& fila, const QString& nombre) {
@@ -527,7 +527,7 @@ void TDMM347::insertaDeclarados() {
         QDeclarados.moveTo(actual);
 }
 
-bool TDMM347::Archiva(TDMMain& main, int contribuyente, bool captura) {
+bool TDMM347::Archiva(TDMMain& main, int contribuyente, const QString&, bool captura) {
     TDMM347 dm(main);
     dm.DataModuleCreate();
     dm.QGen.close();

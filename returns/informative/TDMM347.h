@@ -32,7 +32,7 @@ public:
     // the taxpayer's surname; the user told how it went.
     bool GeneraFichero();
     // The taxpayer's return filed without a window, captured first with `captura`.
-    static bool Archiva(TDMMain& main, int contribuyente, bool captura);
+    static bool Archiva(TDMMain& main, int contribuyente, const QString& periodo, bool captura);
     // Where the last filing's copy went.
     const QString& copia() const { return copia_; }
 

@@ -36,7 +36,8 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     if (rest.isEmpty())
         throw tributra::UsageError(QStringLiteral("Falta el modelo de fichero"));
     const PeriodicReturn::Model* model = returns::findModel(rest[0]);
-    if (!model && !returns::findRecordFile(rest[0]))
+    const returns::RecordFile* registros = returns::findRecordFile(rest[0]);
+    if (!model && !registros)
         throw tributra::UsageError(QStringLiteral("Modelo desconocido: %1").arg(rest[0]));
 
     FileCommand command;
@@ -44,7 +45,7 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     command.contribuyente =
         tributra::requiredNumber(parser, contribuyente, QStringLiteral("contribuyente"));
     // A return of the year has one record per taxpayer and no period.
-    if (model && model->conPeriodo())
+    if (model ? model->conPeriodo() : registros->conPeriodo())
         command.periodo = required(parser, periodo).toUpper();
     else if (parser.isSet(periodo))
         throw tributra::UsageError(
@@ -53,21 +54,29 @@ FileCommand FileCommand::parse(const QStringList& arguments) {
     return command;
 }
 
+namespace {
+
+// "tributra fichero 111 --contribuyente NUMERO --periodo 1T|2T|3T|4T [--captura]", the
+// periods those a return is filed for.
+template <class Return> QString uso(const Return& r) {
+    QStringList codes;
+    for (const periods::Period& p : r.periodos)
+        if (r.periodoValido(QLatin1String(p.code)))
+            codes << QLatin1String(p.code);
+    const QString periodo =
+        r.conPeriodo() ? QStringLiteral(" --periodo ") + codes.join(u'|') : QString();
+    return QStringLiteral("tributra fichero %1 --contribuyente NUMERO%2 [--captura]")
+        .arg(r.modelo, periodo);
+}
+
+} // namespace
+
 QString FileCommand::usage() {
     QStringList lines;
-    for (const PeriodicReturn::Model* model : returns::models()) {
-        QStringList codes;
-        for (const periods::Period& p : model->periodos)
-            if (model->periodoValido(QLatin1String(p.code)))
-                codes << QLatin1String(p.code);
-        const QString periodo =
-            model->conPeriodo() ? QStringLiteral(" --periodo ") + codes.join(u'|') : QString();
-        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO%2 [--captura]")
-                     .arg(model->modelo, periodo);
-    }
+    for (const PeriodicReturn::Model* model : returns::models())
+        lines << uso(*model);
     for (const returns::RecordFile& file : returns::recordFiles())
-        lines << QStringLiteral("tributra fichero %1 --contribuyente NUMERO [--captura]")
-                     .arg(file.modelo);
+        lines << uso(file);
     return lines.join(u'\n');
 }
 
@@ -78,7 +87,7 @@ int FileCommand::run(TDMMain& main) const {
     try {
         platform::TerminationSignals::stopIfReceived();
         if (const returns::RecordFile* file = returns::findRecordFile(modelo))
-            return file->archiva(main, contribuyente, captura) ? 0 : 1;
+            return file->archiva(main, contribuyente, periodo, captura) ? 0 : 1;
         module = returns::findModel(modelo)->crea(main);
         module->setEntrePasos(&platform::TerminationSignals::stopIfReceived);
         module->DataModuleCreate();
