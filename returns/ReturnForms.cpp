@@ -2,6 +2,7 @@
 
 #include "framework/FormManager.h"
 #include "returns/informative/TFMM347.h"
+#include "returns/informative/TFMM349.h"
 #include "returns/periodic/TFMM111.h"
 #include "returns/periodic/TFMM115.h"
 #include "returns/periodic/TFMM123.h"
@@ -26,6 +27,7 @@ std::span<const ReturnForm> forms() {
         {"310", "AMod310", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM310>(a); }},
         {"311", "AMod311", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM311>(a); }},
         {"347", "AMod347", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM347>(a); }},
+        {"349", "AComunitarias", [](FormManager& f, QAction* a) { f.MuestraFormulario<TFMM349>(a); }},
     };
     return all;
 }

@@ -4,6 +4,8 @@
 #include "returns/LayoutWriter.h"
 #include "util/UUtiles.h"
 
+#include <QDir>
+
 InformativeReturn::InformativeReturn(TDMMain& main, QString modelo, QStringList clave)
     : TDMBase(main), modelo_(std::move(modelo)), clave_(std::move(clave)) {
     QMaestro.onNewRecord.add([this](db::DataSet&) {
@@ -31,6 +33,10 @@ void InformativeReturn::detalle(db::DataSet& lista) {
     });
     lista.afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
     lista.afterDelete.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
+}
+
+QString InformativeReturn::rutaImpresion() const {
+    return QDir(DMMain.DirectorioTrabajo()).filePath(QStringLiteral("mod%1.txt").arg(modelo_));
 }
 
 QDate InformativeReturn::fechaDeclaracion() {

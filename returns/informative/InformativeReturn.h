@@ -20,6 +20,12 @@ public:
 
     // The file's records: the declarant's, then every row of each list in its current order.
     QString ComponeFichero();
+    // The lists captured from the taxpayer's books; false when nothing was.
+    virtual bool CapturaContabilidad() = 0;
+    // The file written (and, where the model does, copied for the agency); the user told.
+    virtual bool GeneraFichero() = 0;
+    // "mod347.txt": the file the last filing wrote in the working folder.
+    QString rutaImpresion() const;
 
 protected:
     struct Lista {

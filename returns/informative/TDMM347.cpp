@@ -308,7 +308,7 @@ bool TDMM347::GeneraFichero() {
     if (QMaestro.editing())
         QMaestro.post();
     const QString texto = ComponeFichero();
-    const QString ruta = QDir(DMMain.DirectorioTrabajo()).filePath(QStringLiteral("mod347.txt"));
+    const QString ruta = rutaImpresion();
     if (!agency::escribe(ruta, util::toWin1252(texto))) {
         prompts.information(QStringLiteral("No se puede crear el fichero de impresión MOD347.TXT"));
         prompts.information(QStringLiteral("Error en la grabación de archivo"));

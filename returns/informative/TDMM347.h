@@ -27,10 +27,10 @@ public:
     void FijaDeclarante(int declarante);
     // The declared parties of the taxpayer's VAT register, added to those already there.
     // False when the taxpayer has no books or they do not open (the user told).
-    bool CapturaContabilidad();
+    bool CapturaContabilidad() override;
     // "mod347.txt" written in the working folder and copied into the agency's folder under
     // the taxpayer's surname; the user told how it went.
-    bool GeneraFichero();
+    bool GeneraFichero() override;
     // The taxpayer's return filed without a window, captured first with `captura`.
     static bool Archiva(TDMMain& main, int contribuyente, const QString& periodo, bool captura);
     // Where the last filing's copy went.

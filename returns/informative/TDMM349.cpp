@@ -240,8 +240,7 @@ bool TDMM349::GeneraFichero() {
             QStringLiteral("No se puede crear el fichero para la carátula CARATULA.TXT"));
         return false;
     }
-    if (!agency::escribe(QDir(DMMain.DirectorioTrabajo()).filePath(QStringLiteral("mod349.txt")),
-                         util::toWin1252(texto))) {
+    if (!agency::escribe(rutaImpresion(), util::toWin1252(texto))) {
         prompts.information(QStringLiteral("No se puede crear el fichero MOD349.TXT"));
         return false;
     }

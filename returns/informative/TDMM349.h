@@ -23,9 +23,9 @@ public:
     // The operations of the period in the taxpayer's books, each added to the one of the
     // same country, number and key or recorded as a new one. False when there was nothing
     // to capture (the user told).
-    bool CapturaContabilidad();
+    bool CapturaContabilidad() override;
     // "mod349.txt" and "caratula.txt" written in the working folder; the user told.
-    bool GeneraFichero();
+    bool GeneraFichero() override;
     // The taxpayer's return of the period filed without a window.
     static bool Archiva(TDMMain& main, int contribuyente, const QString& periodo, bool captura);
 

@@ -1,6 +1,5 @@
 #include "returns/informative/TFMM347.h"
 
-#include "config/TDMMain.h"
 #include "framework/CharacterFilter.h"
 #include "framework/DBCheckBox.h"
 #include "framework/DBEdit.h"
@@ -9,24 +8,12 @@
 #include "framework/TDBComboBoxVC.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBGridOrder.h"
-#include "framework/TDBNavigatorVC.h"
-#include "returns/FileViewerDialog.h"
 #include "returns/informative/TDMM347.h"
-#include "util/Error.h"
 
-#include <QButtonGroup>
-#include <QDir>
-#include <QFileInfo>
-#include <QFormLayout>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QShortcut>
-#include <QStackedWidget>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -42,161 +29,22 @@ const QStringList kClaves = {
                    "3005,06 euros"),
 };
 
-QToolButton* boton(const QString& name, const QString& text, const QString& hint) {
-    auto* b = new QToolButton;
-    b->setObjectName(name);
-    b->setText(text);
-    b->setToolTip(hint);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    return b;
-}
-
 } // namespace
 
 TFMM347::TFMM347(FormManager& manager)
-    : TFModelos(manager, manager.modules().CreaModuloDatos<TDMM347>()) {
+    : InformativeReturnForm(manager, manager.modules().CreaModuloDatos<TDMM347>(),
+                            QStringLiteral("Genera fichero para su presentación por Internet"),
+                            {QStringLiteral("Papel"), QStringLiteral("Soporte"), QStringLiteral("Telemática")}) {
     setObjectName(QStringLiteral("FMM347"));
     setWindowTitle(QStringLiteral("Declaración anual de operaciones - MODELO 347"));
-    TBMain->addSeparator();
-    btImprime = boton(QStringLiteral("btImprime"), QStringLiteral("Telemática"),
-                      QStringLiteral("Genera fichero para su presentación por Internet"));
-    btImprime->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    btImprime->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    TBMain->addWidget(btImprime);
-    connect(btImprime, &QToolButton::clicked, this,
-            [this] { run([this] { dm().GeneraFichero(); }); });
-    auto* altI = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_I), this);
-    connect(altI, &QShortcut::activated, btImprime, &QToolButton::click);
-    btVerFichero = boton(QStringLiteral("btVerFichero"), QStringLiteral("Ver fichero"),
-                         QStringLiteral("Muestra campo a campo el último fichero grabado"));
-    btVerFichero->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    btVerFichero->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    TBMain->addWidget(btVerFichero);
-    connect(btVerFichero, &QToolButton::clicked, this, [this] { run([this] { verFichero(); }); });
-
-    auto* card = new QVBoxLayout(PEMain);
-    card->addWidget(cabecera());
-    card->addStretch();
-    // The lists are worked on while the return rests: outside the card, which opens only
-    // while the return is edited.
-    static_cast<QVBoxLayout*>(layout())->setStretchFactor(PageControl1, 0);
-    static_cast<QVBoxLayout*>(layout())->addWidget(detalle(), 1);
-    NavMain->InsertaControl = EDeclarante;
-    NavMain->EditaControl = EDeclarante;
+    btDeclarados = lista(QStringLiteral("Declarados"), dm().QDeclarados, declarados(), false);
+    // The premises are read again each time they are shown.
+    btInmuebles = lista(QStringLiteral("Inmuebles"), dm().QInmuebles, inmuebles(), true);
     resize(1040, 690);
 }
 
 TDMM347& TFMM347::dm() const {
     return static_cast<TDMM347&>(module());
-}
-
-// The return: its taxpayer, the kind and medium, who signs, the tax office.
-QWidget* TFMM347::cabecera() {
-    db::DataSet& ds = dm().QMaestro;
-    auto* box = new QWidget;
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    EDeclarante = new TDBEDITFIND(ds, QStringLiteral("DECLARANTE"), prompts(),
-                                  {QStringLiteral("T_CONTRIBUYENTES"),
-                                   {QStringLiteral("CONTRIBUYENTE"), QStringLiteral("TITULO")},
-                                   QStringLiteral("CONTRIBUYENTE"),
-                                   QStringLiteral("TITULO"),
-                                   {}});
-    EDeclarante->setMaximumWidth(80);
-    auto* nombre = new QLineEdit;
-    nombre->setReadOnly(true);
-    nombre->setFocusPolicy(Qt::NoFocus);
-    EDeclarante->setLookUpEdit(nombre);
-    const auto edit = [&](const char* campo, const QString& permitidos = {}) {
-        auto* e = new DBEdit(ds, QLatin1String(campo), prompts());
-        if (!permitidos.isEmpty())
-            e->installEventFilter(new CharacterFilter(permitidos, e));
-        return e;
-    };
-    const QString& alfabetico = CharacterFilter::kAlphabetic;
-    grid->addWidget(new QLabel(QStringLiteral("Contribuyente")), 0, 0);
-    grid->addWidget(EDeclarante, 0, 1);
-    grid->addWidget(nombre, 0, 2, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Persona contacto")), 1, 0);
-    grid->addWidget(edit("PERSONA", alfabetico), 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Fecha")), 1, 3);
-    grid->addWidget(edit("FECHA"), 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Tipo declaración")), 2, 0);
-    grid->addWidget(
-        new TDBComboBoxVC(ds, QStringLiteral("TIPO"), prompts(),
-                          {QStringLiteral("ORDINARIA"), QStringLiteral("COMPLEMENTARIA"),
-                           QStringLiteral("SUSTITUTIVA")},
-                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}),
-        2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Nº declaración anterior")), 2, 3);
-    grid->addWidget(edit("JUSTIFICANTE"), 2, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Presentación")), 3, 0);
-    grid->addWidget(
-        new TDBComboBoxVC(
-            ds, QStringLiteral("PRESENTACION"), prompts(),
-            {QStringLiteral("Papel"), QStringLiteral("Soporte"), QStringLiteral("Telemática")},
-            {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}),
-        3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Firmante")), 4, 0);
-    grid->addWidget(edit("FIRMANTE", alfabetico), 4, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Cargo")), 4, 3);
-    grid->addWidget(edit("CARGO", alfabetico), 4, 4);
-    auto* agencia = new DBEdit(dm().xAgencia, QStringLiteral("TITULO_ADMON"), prompts());
-    agencia->setLocked(true);
-    agencia->setFocusPolicy(Qt::NoFocus);
-    grid->addWidget(new QLabel(QStringLiteral("Administración")), 5, 0);
-    grid->addWidget(agencia, 5, 1, 1, 4);
-    grid->setColumnStretch(2, 1);
-    return box;
-}
-
-// The two lists under one navigator, with the capture.
-QWidget* TFMM347::detalle() {
-    auto* box = new QGroupBox;
-    auto* layout = new QVBoxLayout(box);
-    auto* barra = new QHBoxLayout;
-    btDeclarados = boton(QStringLiteral("btDeclarados"), QStringLiteral("Declarados"), QString());
-    btInmuebles = boton(QStringLiteral("btInmuebles"), QStringLiteral("Inmuebles"), QString());
-    auto* grupo = new QButtonGroup(box);
-    for (QToolButton* b : {btDeclarados, btInmuebles}) {
-        b->setCheckable(true);
-        grupo->addButton(b);
-        barra->addWidget(b);
-    }
-    btDeclarados->setChecked(true);
-    NavDetalle = new TDBNavigatorVC(prompts());
-    NavDetalle->setObjectName(QStringLiteral("NavDetalle"));
-    NavDetalle->Exclusivo = false;
-    barra->addWidget(NavDetalle);
-    barra->addStretch();
-    btConta =
-        boton(QStringLiteral("btConta"), QStringLiteral("Captura contabilidad"),
-              QStringLiteral("Captura los declarados desde el registro de IVA de la contabilidad"));
-    connect(btConta, &QToolButton::clicked, this,
-            [this] { run([this] { dm().CapturaContabilidad(); }); });
-    barra->addWidget(btConta);
-    layout->addLayout(barra);
-    PDetalle = new QStackedWidget;
-    PDetalle->addWidget(declarados());
-    PDetalle->addWidget(inmuebles());
-    layout->addWidget(PDetalle, 1);
-    connect(btDeclarados, &QToolButton::clicked, this, [this] { muestraLista(0); });
-    connect(btInmuebles, &QToolButton::clicked, this, [this] { muestraLista(1); });
-    muestraLista(0);
-    return box;
-}
-
-void TFMM347::muestraLista(int lista) {
-    db::DataSet& ds = lista == 0 ? dm().QDeclarados : dm().QInmuebles;
-    run([&] {
-        // The premises are read again each time they are shown.
-        if (lista == 1 && dm().QMaestro.active()) {
-            ds.close();
-            ds.open();
-        }
-    });
-    NavDetalle->setDataSource(&ds);
-    PDetalle->setCurrentIndex(lista);
 }
 
 QWidget* TFMM347::declarados() {
@@ -382,14 +230,4 @@ QWidget* TFMM347::inmuebles() {
     (new QVBoxLayout(tabla))->addWidget(DBGInmuebles);
     paginas->addTab(tabla, QStringLiteral("&Tabla"));
     return paginas;
-}
-
-// The print file is the last one written.
-void TFMM347::verFichero() {
-    const QString path =
-        QDir(dm().DMMain.DirectorioTrabajo()).filePath(QStringLiteral("mod347.txt"));
-    if (!QFileInfo::exists(path))
-        throw tributra::Error(QStringLiteral("Todavía no se ha grabado el fichero %1")
-                                  .arg(QDir::toNativeSeparators(path)));
-    FileViewerDialog(path, this).exec();
 }

@@ -64,7 +64,7 @@ TEST_F(TFMainTest, TheMenuShowsTheCommandsInOrderWithoutTheHiddenOnes) {
                            "Modelo 131", "-", "Modelo 202"}));
     EXPECT_EQ(visibleItems(menu("I.V.A")), QStringList{"Modelo 303"});
     EXPECT_EQ(visibleItems(menu("Informativas")),
-              (QStringList{"Modelo 349 (off)", "Modelo 340 (off)"}));
+              (QStringList{"Modelo 349", "Modelo 340 (off)"}));
     EXPECT_EQ(visibleItems(menu("Cuentas anuales")),
               (QStringList{"Elaboración Cuentas Anuales", "Traspaso a Depósito Digital",
                            "-", "Confección de Memorias", "Copia memorias",
