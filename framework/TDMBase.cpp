@@ -84,10 +84,10 @@ void TDMBase::setWriteSql(db::DataSet& dataSet, const QString& table, const QStr
         QStringLiteral("insert into %1 (%2) values (%3)")
             .arg(table, columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", "))));
     dataSet.setModifySql(QStringLiteral("update %1 set %2 where %3")
-                              .arg(table, assignments.join(QStringLiteral(", ")), where));
+                             .arg(table, assignments.join(QStringLiteral(", ")), where));
     dataSet.setDeleteSql(QStringLiteral("delete from %1 where %2").arg(table, where));
     dataSet.setRefreshSql(QStringLiteral("select * from %1 where %2")
-                               .arg(table, newKey.join(QStringLiteral(" and "))));
+                              .arg(table, newKey.join(QStringLiteral(" and "))));
 }
 
 void TDMBase::FiltraMaestro(const QString& texto, const QString& campoNumerico,
@@ -135,12 +135,19 @@ void TDMBase::CompruebaClave(db::Field& field, const QString& tabla) {
         throw tributra::Error(QStringLiteral("Clave existente, no se puede duplicar."));
 }
 
-void TDMBase::InicializaCampos(db::DataSet& dataSet) {
-    for (db::Field* f : dataSet.fields()) {
-        switch (f->type()) {
-        case db::FieldType::Float: // the formats first: the controls show the zero with them
+void TDMBase::FormatoImportes(db::DataSet& dataSet) {
+    for (db::Field* f : dataSet.fields())
+        if (f->type() == db::FieldType::Float) {
             f->setDisplayFormat(QStringLiteral("#,###,###,##0.00"));
             f->setEditFormat(QStringLiteral("##########.##"));
+        }
+}
+
+void TDMBase::InicializaCampos(db::DataSet& dataSet) {
+    FormatoImportes(dataSet); // first: the controls show the zeros with them
+    for (db::Field* f : dataSet.fields()) {
+        switch (f->type()) {
+        case db::FieldType::Float:
             f->setAsFloat(0);
             break;
         case db::FieldType::Integer:

@@ -37,6 +37,8 @@ public:
     void CompruebaClave(db::Field& field, const QString& tabla);
     // Every floating field of a new record 0, shown as an amount, and every integer 0.
     void InicializaCampos(db::DataSet& dataSet);
+    // Every floating field shown as an amount, "1.234,56", and edited as "1234,56".
+    static void FormatoImportes(db::DataSet& dataSet);
     void InicializaCampos() { InicializaCampos(QMaestro); }
     int EmpresaContable(int ejercicio);
     void MuestraErrores();

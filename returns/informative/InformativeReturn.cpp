@@ -26,6 +26,8 @@ void InformativeReturn::detalle(db::DataSet& lista) {
         if (!lista.active())
             lista.open();
     });
+    // Amounts read as the forms show them, as a new row's are.
+    lista.afterOpen.add([](db::DataSet& ds) { FormatoImportes(ds); });
     // A row belongs to a stored return; each one is kept at once.
     lista.beforeInsert.add([this](db::DataSet&) {
         if (QMaestro.editing())

@@ -18,8 +18,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -44,7 +47,8 @@ InformativeReturnForm::InformativeReturnForm(FormManager& manager, InformativeRe
     btImprime->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     btImprime->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     TBMain->addWidget(btImprime);
-    connect(btImprime, &QToolButton::clicked, this, [this] { run([this] { dm().GeneraFichero(); }); });
+    connect(btImprime, &QToolButton::clicked, this,
+            [this] { run([this] { dm().GeneraFichero(); }); });
     auto* altI = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_I), this);
     connect(altI, &QShortcut::activated, btImprime, &QToolButton::click);
     btVerFichero = boton(QStringLiteral("btVerFichero"), QStringLiteral("Ver fichero"),
@@ -61,6 +65,9 @@ InformativeReturnForm::InformativeReturnForm(FormManager& manager, InformativeRe
     // The lists are worked on while the return rests: outside the card, which opens only
     // while the return is edited.
     static_cast<QVBoxLayout*>(layout())->setStretchFactor(PageControl1, 0);
+    // The whole card shows: the lists take what is left.
+    PageControl1->setMinimumHeight(PEMain->sizeHint().height() +
+                                   PageControl1->tabBar()->sizeHint().height() + 24);
     static_cast<QVBoxLayout*>(layout())->addWidget(creaDetalle(), 1);
     NavMain->InsertaControl = EDeclarante;
     NavMain->EditaControl = EDeclarante;
@@ -102,16 +109,18 @@ QGridLayout* InformativeReturnForm::creaCabecera(const QStringList& presentacion
     grid->addWidget(new QLabel(QStringLiteral("Fecha")), 1, 3);
     grid->addWidget(edit("FECHA"), 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Tipo declaración")), 2, 0);
-    grid->addWidget(new TDBComboBoxVC(ds, QStringLiteral("TIPO"), prompts(),
-                                      {QStringLiteral("ORDINARIA"), QStringLiteral("COMPLEMENTARIA"),
-                                       QStringLiteral("SUSTITUTIVA")},
-                                      {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}),
-                    2, 1);
+    grid->addWidget(
+        new TDBComboBoxVC(ds, QStringLiteral("TIPO"), prompts(),
+                          {QStringLiteral("ORDINARIA"), QStringLiteral("COMPLEMENTARIA"),
+                           QStringLiteral("SUSTITUTIVA")},
+                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}),
+        2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Nº Identificativo declaración anterior")), 2, 3);
     grid->addWidget(edit("JUSTIFICANTE"), 2, 4);
     grid->addWidget(new QLabel(QStringLiteral("Presentación en ")), 3, 0);
-    grid->addWidget(new TDBComboBoxVC(ds, QStringLiteral("PRESENTACION"), prompts(), presentaciones, codigos),
-                    3, 1);
+    grid->addWidget(
+        new TDBComboBoxVC(ds, QStringLiteral("PRESENTACION"), prompts(), presentaciones, codigos),
+        3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Firmante")), 4, 0);
     grid->addWidget(edit("FIRMANTE", alfabetico), 4, 1, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Cargo")), 4, 3);
@@ -138,16 +147,20 @@ QWidget* InformativeReturnForm::creaDetalle() {
     barra->addStretch();
     btConta = boton(QStringLiteral("btConta"), QStringLiteral("Captura contabilidad"),
                     QStringLiteral("Captura los datos desde la contabilidad del contribuyente"));
-    connect(btConta, &QToolButton::clicked, this, [this] { run([this] { dm().CapturaContabilidad(); }); });
+    connect(btConta, &QToolButton::clicked, this,
+            [this] { run([this] { dm().CapturaContabilidad(); }); });
     barra->addWidget(btConta);
     layout->addLayout(barra);
     PDetalle = new QStackedWidget;
     layout->addWidget(PDetalle, 1);
+    // The lists take the height the window leaves them, at least a few rows.
+    box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    box->setMinimumHeight(280);
     return box;
 }
 
-QToolButton* InformativeReturnForm::lista(const QString& titulo, db::DataSet& filas, QWidget* paginas,
-                                          bool reabre) {
+QToolButton* InformativeReturnForm::lista(const QString& titulo, db::DataSet& filas,
+                                          QWidget* paginas, bool reabre) {
     const int indice = int(listas_.size());
     listas_.append({&filas, reabre});
     PDetalle->addWidget(paginas);
@@ -161,6 +174,14 @@ QToolButton* InformativeReturnForm::lista(const QString& titulo, db::DataSet& fi
         muestraLista(0);
     }
     return b;
+}
+
+QWidget* InformativeReturnForm::desplazable(QWidget* ficha) {
+    auto* area = new QScrollArea;
+    area->setWidget(ficha);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
 }
 
 void InformativeReturnForm::muestraLista(int indice) {

@@ -45,6 +45,8 @@ protected:
     // A list under its button: its pages (card and "Tabla"); `reabre` reads it again each
     // time it is shown. The first list added is shown first.
     QToolButton* lista(const QString& titulo, db::DataSet& filas, QWidget* paginas, bool reabre);
+    // A list's card that scrolls rather than push the window past a laptop's screen.
+    static QWidget* desplazable(QWidget* ficha);
 
 private:
     QGridLayout* creaCabecera(const QStringList& presentaciones);

@@ -32,9 +32,10 @@ const QStringList kClaves = {
 } // namespace
 
 TFMM347::TFMM347(FormManager& manager)
-    : InformativeReturnForm(manager, manager.modules().CreaModuloDatos<TDMM347>(),
-                            QStringLiteral("Genera fichero para su presentación por Internet"),
-                            {QStringLiteral("Papel"), QStringLiteral("Soporte"), QStringLiteral("Telemática")}) {
+    : InformativeReturnForm(
+          manager, manager.modules().CreaModuloDatos<TDMM347>(),
+          QStringLiteral("Genera fichero para su presentación por Internet"),
+          {QStringLiteral("Papel"), QStringLiteral("Soporte"), QStringLiteral("Telemática")}) {
     setObjectName(QStringLiteral("FMM347"));
     setWindowTitle(QStringLiteral("Declaración anual de operaciones - MODELO 347"));
     btDeclarados = lista(QStringLiteral("Declarados"), dm().QDeclarados, declarados(), false);
@@ -120,7 +121,8 @@ QWidget* TFMM347::declarados() {
     grid->setRowStretch(12, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    paginas->addTab(ficha, QStringLiteral("&Ficha"));
+    QWidget* hoja = desplazable(ficha);
+    paginas->addTab(hoja, QStringLiteral("&Ficha"));
 
     auto* tabla = new QWidget;
     DBGDeclarados = new TDBGridOrder(prompts(), tabla);
@@ -133,7 +135,7 @@ QWidget* TFMM347::declarados() {
                                {QStringLiteral("IMPORTE"), QStringLiteral("Importe"), 120}});
     DBGDeclarados->CamposAOrdenar = {QStringLiteral("ORDEN"), QStringLiteral("NIF"),
                                      QStringLiteral("DECLARADO"), QStringLiteral("IMPORTE")};
-    DBGDeclarados->TabFicha = ficha;
+    DBGDeclarados->TabFicha = hoja;
     DBGDeclarados->setDataSource(&ds);
     (new QVBoxLayout(tabla))->addWidget(DBGDeclarados);
     paginas->addTab(tabla, QStringLiteral("&Tabla"));
@@ -215,7 +217,8 @@ QWidget* TFMM347::inmuebles() {
     grid->setRowStretch(r + 4, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    paginas->addTab(ficha, QStringLiteral("&Ficha"));
+    QWidget* hoja = desplazable(ficha);
+    paginas->addTab(hoja, QStringLiteral("&Ficha"));
 
     auto* tabla = new QWidget;
     DBGInmuebles = new TDBGridOrder(prompts(), tabla);
@@ -225,7 +228,7 @@ QWidget* TFMM347::inmuebles() {
                               {QStringLiteral("ARRENDATARIO"), QStringLiteral("Arrendatario"), 300},
                               {QStringLiteral("IMPORTE"), QStringLiteral("Importe"), 120}});
     DBGInmuebles->CamposAOrdenar = {QStringLiteral("ORDEN"), QStringLiteral("ARRENDATARIO")};
-    DBGInmuebles->TabFicha = ficha;
+    DBGInmuebles->TabFicha = hoja;
     DBGInmuebles->setDataSource(&ds);
     (new QVBoxLayout(tabla))->addWidget(DBGInmuebles);
     paginas->addTab(tabla, QStringLiteral("&Tabla"));

@@ -19,12 +19,14 @@ class TFMM349Test : public ReturnFormTest<TFMM349> {
 protected:
     // A box of the operations' card (the corrections' card has fields of the same names).
     QLineEdit* operacion(const char* field) {
-        return form.PDetalle->widget(0)->findChild<QLineEdit*>(QStringLiteral("DBE") + QLatin1String(field));
+        return form.PDetalle->widget(0)->findChild<QLineEdit*>(QStringLiteral("DBE") +
+                                                               QLatin1String(field));
     }
 };
 
 TEST_F(TFMM349Test, FromTheTaxpayerAndPeriodToTheFile) {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Resumen operaciones con la Unión Europea. Modelo 349"));
+    EXPECT_EQ(form.windowTitle(),
+              QStringLiteral("Resumen operaciones con la Unión Europea. Modelo 349"));
     form.NavMain->BtnClick(Button::Insert);
     type(form.EDeclarante, QStringLiteral("12"));
     form.DBPeriodo->setFocus();
@@ -41,7 +43,8 @@ TEST_F(TFMM349Test, FromTheTaxpayerAndPeriodToTheFile) {
     type(operacion("IMPORTE"), QStringLiteral("1500.5"));
     form.NavDetalle->button(Button::Post)->click();
     EXPECT_EQ(form.dm().QOperaciones.field(QStringLiteral("IMPORTE")).asFloat(), 1500.5);
-    EXPECT_EQ(form.dm().QOperaciones.field(QStringLiteral("CLAVE")).asString(), QStringLiteral("A"));
+    EXPECT_EQ(form.dm().QOperaciones.field(QStringLiteral("CLAVE")).asString(),
+              QStringLiteral("A"));
 
     form.btRectificaciones->click();
     EXPECT_EQ(form.NavDetalle->dataSource(), &form.dm().QRectificaciones);
@@ -51,7 +54,8 @@ TEST_F(TFMM349Test, FromTheTaxpayerAndPeriodToTheFile) {
     EXPECT_EQ(QFileInfo(test.work.file(QStringLiteral("mod349.txt"))).size(), 2 * 502);
     EXPECT_TRUE(QFileInfo::exists(test.work.file(QStringLiteral("caratula.txt"))));
     ASSERT_FALSE(test.prompts.log().isEmpty());
-    EXPECT_TRUE(test.prompts.log().last().contains(QStringLiteral("Se ha generado el archivo mod349.txt")));
+    EXPECT_TRUE(
+        test.prompts.log().last().contains(QStringLiteral("Se ha generado el archivo mod349.txt")));
 }
 
 } // namespace
