@@ -1,10 +1,13 @@
 #include "returns/informative/InformativeReturn.h"
 
 #include "config/TDMMain.h"
+#include "db/ChangeEventsOff.h"
 #include "returns/LayoutWriter.h"
 #include "util/UUtiles.h"
 
 #include <QDir>
+
+#include <list>
 
 InformativeReturn::InformativeReturn(TDMMain& main, QString modelo, QStringList clave)
     : TDMBase(main), modelo_(std::move(modelo)), clave_(std::move(clave)) {
@@ -35,6 +38,41 @@ void InformativeReturn::detalle(db::DataSet& lista) {
     });
     lista.afterPost.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
     lista.afterDelete.add([this](db::DataSet& ds) { QMaestroAfterPost(ds); });
+}
+
+void InformativeReturn::FijaClave(const QVariantList& valores) {
+    QMaestro.close();
+    for (qsizetype i = 0; i < clave_.size(); ++i)
+        QMaestro.setParam(clave_[i], valores[i]);
+    QMaestro.open();
+    if (QMaestro.isEmpty())
+        nuevaDeclaracion(valores);
+    else
+        QMaestro.edit();
+    // The tax office follows the taxpayer now in the key.
+    xAgencia.close();
+    xAgencia.open();
+}
+
+void InformativeReturn::nuevaDeclaracion(const QVariantList& valores) {
+    QMaestro.append();
+    {
+        // Setting the key is what chose this return: it does not choose again.
+        std::list<db::ChangeEventsOff> quiet;
+        for (qsizetype i = 0; i < clave_.size(); ++i) {
+            quiet.emplace_back(campo(clave_[i]));
+            campo(clave_[i]).setValue(valores[i]);
+        }
+    }
+    QGen.close();
+    QGen.setSql(QStringLiteral(" select persona, firmante, cargo from t_contribuyentes \n"
+                               " where contribuyente = :declarante "));
+    QGen.setParam(QStringLiteral("DECLARANTE"), valores[0]);
+    QGen.execute();
+    if (!QGen.eof())
+        for (const char* c : {"PERSONA", "FIRMANTE", "CARGO"})
+            campo(QLatin1String(c)).setValue(QGen.field(QLatin1String(c)).variant());
+    QGen.close();
 }
 
 QString InformativeReturn::rutaImpresion() const {

@@ -28,6 +28,10 @@ public:
     QString rutaImpresion() const;
 
 protected:
+    // The return of the key's values: the stored one, left in edit, or a new one with the
+    // taxpayer's contact person, signatory and position.
+    void FijaClave(const QVariantList& valores);
+
     struct Lista {
         db::DataSet* filas;
         const layout::Table* tabla;
@@ -54,6 +58,7 @@ protected:
     const QStringList clave_;
 
 private:
+    void nuevaDeclaracion(const QVariantList& valores);
     QString registro(const layout::Table& tabla, db::DataSet* fila, const db::Statement& r1);
     QString reglaComun(db::DataSet& fila, const QString& nombre);
 };

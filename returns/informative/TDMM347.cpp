@@ -163,7 +163,7 @@ const layout::Table TDMM347::kRegistros[3] = {
 TDMM347::TDMM347(TDMMain& main)
     : InformativeReturn(main, QStringLiteral("347"), {QStringLiteral("DECLARANTE")}),
       QDeclarados(main.Database, TLocal), QInmuebles(main.Database, TLocal),
-      xContribuyente(main.Database, TLocal), xSubcuenta(main.DBConta, main.TConta) {
+      xSubcuenta(main.DBConta, main.TConta) {
     QMaestro.setSelectSql(QStringLiteral("select * from T_MOD347\nwhere declarante = :declarante"));
     QMaestro.setParam(kDeclarante, 0);
     setWriteSql(QMaestro, QStringLiteral("T_MOD347"),
@@ -180,8 +180,6 @@ TDMM347::TDMM347(TDMMain& main)
         "select * from T_MOD347_INM\nwhere declarante = :declarante\norder by orden"));
     setWriteSql(QInmuebles, QStringLiteral("T_MOD347_INM"), kColumnasInmueble,
                 QStringList{kDeclarante, kOrden}, KeyUpdate::Written);
-    xContribuyente.setSql(QStringLiteral(" select persona, firmante, cargo from t_contribuyentes "
-                                         "\n where contribuyente = :declarante "));
     xSubcuenta.setSql(
         QStringLiteral("SELECT CIF, COD_POSTAL FROM T_SUBCUENTAS\nWHERE EMPRESA = :EMPRESA\n"
                        "AND EJERCICIO = :EJERCICIO\nAND SUBCUENTA = :SUBCUENTA"));
@@ -219,27 +217,7 @@ TDMM347::TDMM347(TDMMain& main)
 }
 
 void TDMM347::FijaDeclarante(int declarante) {
-    QMaestro.close();
-    QMaestro.setParam(kDeclarante, declarante);
-    QMaestro.open();
-    xAgencia.close();
-    xAgencia.open();
-    if (!QMaestro.isEmpty()) {
-        QMaestro.edit();
-        return;
-    }
-    QMaestro.append();
-    {
-        db::ChangeEventsOff quiet(campo(kDeclarante));
-        campo(kDeclarante).setAsInteger(declarante);
-    }
-    xContribuyente.close();
-    xContribuyente.setParam(kDeclarante, declarante);
-    xContribuyente.execute();
-    if (!xContribuyente.eof())
-        for (const char* c : {"PERSONA", "FIRMANTE", "CARGO"})
-            campo(QLatin1String(c)).setValue(xContribuyente.field(QLatin1String(c)).variant());
-    xContribuyente.close();
+    FijaClave({declarante});
 }
 
 // The first two characters of the taxpayer's tax office: its province.

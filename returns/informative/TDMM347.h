@@ -63,7 +63,6 @@ private:
     void guardaRegistro(const QString& clave, const QString& nif, const Acumulado& a);
     void insertaDeclarados();
 
-    db::Statement xContribuyente;
     db::Statement xSubcuenta;
     QHash<QString, Subcuenta> subcuentas_;
     QString copia_;

@@ -73,8 +73,7 @@ const layout::Table TDMM349::kRegistros[3] = {
 
 TDMM349::TDMM349(TDMMain& main)
     : InformativeReturn(main, QStringLiteral("349"), {kDeclarante, kPeriodo}),
-      QOperaciones(main.Database, TLocal), QRectificaciones(main.Database, TLocal),
-      xContribuyente(main.Database, TLocal) {
+      QOperaciones(main.Database, TLocal), QRectificaciones(main.Database, TLocal) {
     QMaestro.setSelectSql(QStringLiteral(
         "select * from T_MOD349\nwhere declarante = :declarante\nand periodo = :periodo"));
     QMaestro.setParam(kDeclarante, 0);
@@ -101,8 +100,6 @@ TDMM349::TDMM349(TDMMain& main)
                 QStringList{kDeclarante, kPeriodo, kOrden}, KeyUpdate::Written);
     detalle(QOperaciones);
     detalle(QRectificaciones);
-    xContribuyente.setSql(QStringLiteral(" select persona, firmante, cargo from t_contribuyentes "
-                                         "\n where contribuyente = :declarante "));
 
     QMaestro.onNewRecord.add([this](db::DataSet&) {
         campo(QStringLiteral("PRESENTACION")).setAsString(QStringLiteral("1"));
@@ -137,29 +134,7 @@ TDMM349::TDMM349(TDMMain& main)
 }
 
 void TDMM349::FijaDeclaracion(int declarante, const QString& periodo) {
-    QMaestro.close();
-    QMaestro.setParam(kDeclarante, declarante);
-    QMaestro.setParam(kPeriodo, periodo);
-    QMaestro.open();
-    xAgencia.close();
-    xAgencia.open();
-    if (!QMaestro.isEmpty()) {
-        QMaestro.edit();
-        return;
-    }
-    QMaestro.append();
-    {
-        db::ChangeEventsOff quiet(campo(kPeriodo));
-        campo(kDeclarante).setAsInteger(declarante);
-        campo(kPeriodo).setAsString(periodo);
-    }
-    xContribuyente.close();
-    xContribuyente.setParam(kDeclarante, declarante);
-    xContribuyente.execute();
-    if (!xContribuyente.eof())
-        for (const char* c : {"PERSONA", "FIRMANTE", "CARGO"})
-            campo(QLatin1String(c)).setValue(xContribuyente.field(QLatin1String(c)).variant());
-    xContribuyente.close();
+    FijaClave({declarante, periodo});
 }
 
 std::vector<InformativeReturn::Lista> TDMM349::listas() {

@@ -33,6 +33,4 @@ private:
     const layout::Table& registroDeclarante() const override { return kRegistros[0]; }
     std::vector<Lista> listas() override;
     QString regla(db::DataSet& fila, const QString& nombre) override;
-
-    db::Statement xContribuyente;
 };

@@ -1,10 +1,10 @@
 // Computed boxes: the ripple in dependency order, each box once, and declarations refused
 // when they go round in a circle.
+#include "returns/ComputedBoxes.h"
 #include "TempDir.h"
 #include "TestDatabase.h"
 #include "db/DataSet.h"
 #include "db/Transaction.h"
-#include "returns/ComputedBoxes.h"
 #include "util/Error.h"
 
 #include <gtest/gtest.h>
@@ -45,9 +45,9 @@ protected:
 // Declared results first and inputs last, so that only the dependencies give the order.
 TEST_F(ComputedBoxesTest, AChangeRipplesInDependencyOrderComputingEachBoxOnce) {
     const ComputedBox boxes[] = {
-        {"E", {"D", "C"}, countedSum},        // E = D + C
+        {"E", {"D", "C"}, countedSum},          // E = D + C
         {"D", {"C", "B"}, formula::difference}, // D = C - B
-        {"C", {"A", "B"}, countedSum},        // C = A + B
+        {"C", {"A", "B"}, countedSum},          // C = A + B
     };
     ComputedBoxes computed(record, boxes);
     set("A", 10);
@@ -87,7 +87,8 @@ TEST_F(ComputedBoxesTest, DeclarationsInACircleOrTwiceForOneBoxAreRefused) {
         ComputedBoxes computed(record, circle);
         FAIL() << "a cycle was accepted";
     } catch (const tributra::Error& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Las casillas calculadas forman un ciclo: C → E → D → C"));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("Las casillas calculadas forman un ciclo: C → E → D → C"));
     }
     const ComputedBox twice[] = {
         {"C", {"A"}, formula::copy},

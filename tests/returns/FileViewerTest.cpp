@@ -1,7 +1,7 @@
 // The viewer on files it does not know and on damaged ones: it never gives up on what it
 // can place, and names each fault.
-#include "M111Fixture.h"
 #include "returns/FileViewer.h"
+#include "M111Fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The writer of layout tables: each row checked on its own, texts cut, figures never.
-#include "db/Value.h"
 #include "returns/LayoutWriter.h"
+#include "db/Value.h"
 #include "util/Error.h"
 
 #include <QDate>
@@ -29,7 +29,9 @@ const QHash<QString, QVariant> kRecord = {
 LayoutWriter writer() {
     return LayoutWriter(
         QStringLiteral("999"), [](const QString& name) { return db::Value(kRecord.value(name)); },
-        [](const QString& name) { return name == u"x" ? QStringLiteral("X") : QStringLiteral("XY"); });
+        [](const QString& name) {
+            return name == u"x" ? QStringLiteral("X") : QStringLiteral("XY");
+        });
 }
 
 QString messageOf(const layout::Table& table) {
@@ -45,10 +47,10 @@ QString messageOf(const layout::Table& table) {
 
 TEST(LayoutWriterTest, EachKindFillsItsRow) {
     const layout::Row rows[] = {
-        {1, 3, Const, "<A>"},         {4, 8, Text, "NOMBRE"},  {12, 3, Count, "N"},
-        {15, 6, Amount, "IMPORTE"},   {21, 5, Percent, "TIPO"}, {26, 8, Date, "FECHA"},
-        {34, 8, Date, "SIN_FECHA"},   {42, 2, Blanks},          {44, 3, Zeros},
-        {47, 1, Rule, "x"},           {48, 8, DateDMY, "FECHA"}, {56, 8, DateDMY, "SIN_FECHA"},
+        {1, 3, Const, "<A>"},       {4, 8, Text, "NOMBRE"},    {12, 3, Count, "N"},
+        {15, 6, Amount, "IMPORTE"}, {21, 5, Percent, "TIPO"},  {26, 8, Date, "FECHA"},
+        {34, 8, Date, "SIN_FECHA"}, {42, 2, Blanks},           {44, 3, Zeros},
+        {47, 1, Rule, "x"},         {48, 8, DateDMY, "FECHA"}, {56, 8, DateDMY, "SIN_FECHA"},
     };
     EXPECT_EQ(writer().write({"registro", 63, rows}),
               QStringLiteral("<A>DE LA FU007N0015002100") + QStringLiteral("20180305") +

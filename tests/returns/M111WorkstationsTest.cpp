@@ -15,14 +15,13 @@ protected:
     }
 
     bool postOther() {
-        return framework::runCommand(test.prompts, [this] { other.QMaestro.post(); },
-                                     other.nombreRegistro());
+        return framework::runCommand(
+            test.prompts, [this] { other.QMaestro.post(); }, other.nombreRegistro());
     }
 
     // The message's words, and the engine's text kept below them.
     void expectMessage(const QString& words, const char* engineText) {
-        const QStringList parts =
-            test.prompts.log().last().split(QStringLiteral("\n\n"));
+        const QStringList parts = test.prompts.log().last().split(QStringLiteral("\n\n"));
         ASSERT_EQ(parts.size(), 2) << test.prompts.log().last().toStdString();
         EXPECT_EQ(parts[0], QStringLiteral("error: ") + words);
         EXPECT_TRUE(parts[1].contains(QString::fromLatin1(engineText))) << parts[1].toStdString();
@@ -88,8 +87,7 @@ TEST_F(M111WorkstationsTest, PostsAndReadsLeaveNoTransactionHoldingTheOldestSnap
     }
     db::Transaction monitor(test.main.Database);
     db::Statement q(test.main.Database, monitor);
-    q.setSql(QStringLiteral(
-        "select MON$NEXT_TRANSACTION - MON$OLDEST_SNAPSHOT from MON$DATABASE"));
+    q.setSql(QStringLiteral("select MON$NEXT_TRANSACTION - MON$OLDEST_SNAPSHOT from MON$DATABASE"));
     q.execute();
     EXPECT_LE(q.field(0).asInteger(), 2) << "only the monitor's own transaction is open";
 }

@@ -147,19 +147,19 @@ TEST_F(M111FileTest, TheViewerListsEveryBoxWithItsPositionsAndAmountInEuros) {
         const char* value;
     };
     const Box boxes[] = {
-        {"01", "109-116", "1"},          {"02", "117-133", "2.000,02 €"},
-        {"03", "134-150", "3.000,03 €"}, {"04", "151-158", "4"},
-        {"05", "159-175", "5.000,05 €"}, {"06", "176-192", "6.000,06 €"},
-        {"07", "193-200", "7"},          {"08", "201-217", "8.000,08 €"},
-        {"09", "218-234", "9.000,09 €"}, {"10", "235-242", "10"},
+        {"01", "109-116", "1"},           {"02", "117-133", "2.000,02 €"},
+        {"03", "134-150", "3.000,03 €"},  {"04", "151-158", "4"},
+        {"05", "159-175", "5.000,05 €"},  {"06", "176-192", "6.000,06 €"},
+        {"07", "193-200", "7"},           {"08", "201-217", "8.000,08 €"},
+        {"09", "218-234", "9.000,09 €"},  {"10", "235-242", "10"},
         {"11", "243-259", "11.000,11 €"}, {"12", "260-276", "12.000,12 €"},
-        {"13", "277-284", "13"},         {"14", "285-301", "14.000,14 €"},
+        {"13", "277-284", "13"},          {"14", "285-301", "14.000,14 €"},
         {"15", "302-318", "15.000,15 €"}, {"16", "319-326", "16"},
         {"17", "327-343", "17.000,17 €"}, {"18", "344-360", "18.000,18 €"},
-        {"19", "361-368", "19"},         {"20", "369-385", "20.000,20 €"},
+        {"19", "361-368", "19"},          {"20", "369-385", "20.000,20 €"},
         {"21", "386-402", "21.000,21 €"}, {"22", "403-410", "22"},
         {"23", "411-427", "23.000,23 €"}, {"24", "428-444", "24.000,24 €"},
-        {"25", "445-452", "25"},         {"26", "453-469", "26.000,26 €"},
+        {"25", "445-452", "25"},          {"26", "453-469", "26.000,26 €"},
         {"27", "470-486", "27.000,27 €"}, {"28", "487-503", "135.001,35 €"},
         {"29", "504-520", "29.000,29 €"}, {"30", "521-537", "106.001,06 €"},
     };
@@ -265,7 +265,8 @@ TEST_F(M111FileTest, AFailedCopyStillReportsThePrintFileWritten) {
     ASSERT_EQ(test.prompts.log().size(), 2);
     const QStringList failure = test.prompts.log()[0].split(u'\n');
     ASSERT_EQ(failure.size(), 2);
-    EXPECT_EQ(failure[0], QStringLiteral("information: No se ha podido copiar el archivo en :") + folder);
+    EXPECT_EQ(failure[0],
+              QStringLiteral("information: No se ha podido copiar el archivo en :") + folder);
     EXPECT_FALSE(failure[1].isEmpty()); // why, for whoever looks into it
     EXPECT_TRUE(
         test.prompts.log()[1].startsWith(QStringLiteral("information: Declaración grabada")));
@@ -278,8 +279,9 @@ TEST_F(M111FileTest, ASurnameWithSlashesAndDotsNamesACopyInsideTheAgencyFolder) 
     ASSERT_TRUE(dm.GeneraFichero());
     EXPECT_EQ(QDir(drive.file(QStringLiteral("aeat/111_2018"))).entryList(QDir::Files),
               QStringList{QStringLiteral("_PEREZ S_A_1T.111")});
-    EXPECT_EQ(QDir(drive.file(QStringLiteral("aeat"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("111_2018")});
+    EXPECT_EQ(
+        QDir(drive.file(QStringLiteral("aeat"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList{QStringLiteral("111_2018")});
     EXPECT_EQ(read(agencyFile(QStringLiteral("_PEREZ S_A_1T.111"))), read(printFile()));
     EXPECT_TRUE(test.prompts.log().last().endsWith(
         QDir::toNativeSeparators(agencyFile(QStringLiteral("_PEREZ S_A_1T.111")))));

@@ -1,12 +1,11 @@
 // Model 115: its page field by field against the return's table, the computed boxes, and
 // the capture of a quarter or a month.
+#include "returns/periodic/TDMM115.h"
 #include "FixedFields.h"
 #include "ReturnModuleTest.h"
-#include "returns/periodic/TDMM115.h"
 #include "util/Error.h"
 
 namespace {
-
 
 // A procedure that tells what it was asked: the first month as recipients, the last day
 // as the amount; a second row that must be ignored.
@@ -54,43 +53,48 @@ TEST_F(TDMM115Test, TheLineHoldsTagsAndThePageFieldByField) {
     const QByteArray bytes = f.readAll();
     ASSERT_EQ(bytes.size(), 846 + 2);
     const QString line = QString::fromLatin1(bytes.left(846));
-    expectFields(line, {{1, 17, "<T11502018020000>"}, {18, 5, "<AUX>"}, {829, 18, "</T11502018020000>"}});
-    expectFields(page(), {
-                             {1, 12, "<T11501000> "},
-                             {13, 1, "U"},
-                             {14, 9, "12345678Z"},
-                             {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
-                             {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
-                             {103, 4, "2018"},
-                             {107, 2, "02"},
-                             {109, 15, "000000000000003"},
-                             {124, 17, amount17(100000)},
-                             {141, 17, amount17(10000)},
-                             {158, 17, amount17(15000)},
-                             {175, 17, "N0000000000005000"},
-                             {192, 1, "X"},
-                             {193, 13, "1151234567890"},
-                             {206, 34, QStringLiteral("ES9121000418450200051332").leftJustified(34)},
-                             {240, 236, blanks(236)},
-                             {476, 13, blanks(13)},
-                             {489, 12, "</T11501000>"},
-                         });
-    EXPECT_TRUE(QFile::exists(drive.file(QStringLiteral("aeat/115_2018/GARCIA  DE LA FUENTE_02.115"))));
+    expectFields(line,
+                 {{1, 17, "<T11502018020000>"}, {18, 5, "<AUX>"}, {829, 18, "</T11502018020000>"}});
+    expectFields(page(),
+                 {
+                     {1, 12, "<T11501000> "},
+                     {13, 1, "U"},
+                     {14, 9, "12345678Z"},
+                     {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
+                     {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
+                     {103, 4, "2018"},
+                     {107, 2, "02"},
+                     {109, 15, "000000000000003"},
+                     {124, 17, amount17(100000)},
+                     {141, 17, amount17(10000)},
+                     {158, 17, amount17(15000)},
+                     {175, 17, "N0000000000005000"},
+                     {192, 1, "X"},
+                     {193, 13, "1151234567890"},
+                     {206, 34, QStringLiteral("ES9121000418450200051332").leftJustified(34)},
+                     {240, 236, blanks(236)},
+                     {476, 13, blanks(13)},
+                     {489, 12, "</T11501000>"},
+                 });
+    EXPECT_TRUE(
+        QFile::exists(drive.file(QStringLiteral("aeat/115_2018/GARCIA  DE LA FUENTE_02.115"))));
 }
 
 TEST_F(TDMM115Test, ANegativeDeclarationCarriesNoAccount) {
     choose(12, "1T");
     box("TIPO").setAsString(QStringLiteral("N"));
     ASSERT_TRUE(dm.GeneraFichero());
-    expectFields(page(), {{13, 1, "N"}, {192, 1, " "}, {193, 13, blanks(13)}, {206, 34, blanks(34)}});
+    expectFields(page(),
+                 {{13, 1, "N"}, {192, 1, " "}, {193, 13, blanks(13)}, {206, 34, blanks(34)}});
 }
 
 TEST_F(TDMM115Test, TheCaptureAsksForThePeriodsDatesAndTakesTheFirstRow) {
     TestDatabase books(test.work, kBooks, QStringLiteral("conta.fdb"));
     books.database().close();
     db::Statement s(test.main.Database, test.main.TLocal);
-    s.setSql(QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' where CONTRIBUYENTE = 12")
-                 .arg(books.path()));
+    s.setSql(
+        QStringLiteral("update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' where CONTRIBUYENTE = 12")
+            .arg(books.path()));
     s.execute();
     test.main.TLocal.commit();
 

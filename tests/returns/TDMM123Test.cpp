@@ -1,14 +1,12 @@
 // Model 123: its page field by field against the return's table, the computed boxes and the
 // payment, and what a negative declaration leaves out.
+#include "returns/periodic/TDMM123.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM123.h"
 
 namespace {
-
-
 
 class TDMM123Test : public ReturnModuleTest<TDMM123> {
 protected:
@@ -43,29 +41,30 @@ TEST_F(TDMM123Test, TheLineHoldsTagsAndThePageFieldByField) {
                         {101, 9, "B12312312"},
                         {323, 6, "</AUX>"},
                         {829, 18, "</T12302018020000>"}});
-    expectFields(line.mid(328, 500), {
-                                         {1, 12, "<T12301000> "},
-                                         {13, 1, "U"},
-                                         {14, 9, "12345678Z"},
-                                         {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
-                                         {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
-                                         {103, 4, "2018"},
-                                         {107, 2, "02"},
-                                         {109, 15, "000000000000003"},
-                                         {124, 17, amount17(100000)},
-                                         {141, 17, amount17(10000)},
-                                         {158, 17, amount17(5000)},
-                                         {175, 17, amount17(2050)},
-                                         {192, 17, amount17(12050)},
-                                         {209, 17, amount17(3000)},
-                                         {226, 17, amount17(9050)},
-                                         {243, 1, "X"},
-                                         {244, 13, "1231234567890"},
-                                         {257, 34, kIban.leftJustified(34)},
-                                         {291, 185, blanks(185)},
-                                         {476, 13, blanks(13)},
-                                         {489, 12, "</T12301000>"},
-                                     });
+    expectFields(line.mid(328, 500),
+                 {
+                     {1, 12, "<T12301000> "},
+                     {13, 1, "U"},
+                     {14, 9, "12345678Z"},
+                     {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
+                     {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
+                     {103, 4, "2018"},
+                     {107, 2, "02"},
+                     {109, 15, "000000000000003"},
+                     {124, 17, amount17(100000)},
+                     {141, 17, amount17(10000)},
+                     {158, 17, amount17(5000)},
+                     {175, 17, amount17(2050)},
+                     {192, 17, amount17(12050)},
+                     {209, 17, amount17(3000)},
+                     {226, 17, amount17(9050)},
+                     {243, 1, "X"},
+                     {244, 13, "1231234567890"},
+                     {257, 34, kIban.leftJustified(34)},
+                     {291, 185, blanks(185)},
+                     {476, 13, blanks(13)},
+                     {489, 12, "</T12301000>"},
+                 });
 
     const FileView view = viewFile(bytes);
     EXPECT_TRUE(view.recognized);

@@ -1,18 +1,16 @@
 // Model 130: its page field by field against the return's table, the chain of computed boxes
 // with its floors, the type the result chooses, and the capture of cumulative figures scaled
 // by the taxpayer's share.
+#include "returns/periodic/TDMM130.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM130.h"
 #include "util/Error.h"
 
 #include <utility>
 
 namespace {
-
-
 
 // A procedure that tells what it was asked: the month and the company in the income, the
 // account's length and the year in the expenses. Payments and withholdings carry cents a
@@ -49,9 +47,16 @@ TEST_F(TDMM130Test, TheLineHoldsTagsAndThePageFieldByField) {
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U"));
     EXPECT_EQ(box("IBAN").asString(), kIban);
     // Every box a different amount, so two swapped ones show.
-    for (const auto& [name, value] :
-         {std::pair{"C301", 10000.0}, {"C302", 4000.25}, {"C305", 150.0}, {"C306", 200.0}, {"C308", 5000.0},
-          {"C310", 30.0}, {"C313", 20.0}, {"C315", 40.0}, {"C316", 65.0}, {"C318", 250.0}})
+    for (const auto& [name, value] : {std::pair{"C301", 10000.0},
+                                      {"C302", 4000.25},
+                                      {"C305", 150.0},
+                                      {"C306", 200.0},
+                                      {"C308", 5000.0},
+                                      {"C310", 30.0},
+                                      {"C313", 20.0},
+                                      {"C315", 40.0},
+                                      {"C316", 65.0},
+                                      {"C318", 250.0}})
         box(name).setAsFloat(value);
     EXPECT_NEAR(box("C319").asFloat(), 544.95, 1e-9);
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U"));
@@ -88,8 +93,9 @@ TEST_F(TDMM130Test, TheLineHoldsTagsAndThePageFieldByField) {
                     });
     // Boxes 01 to 19, computed ones included: 03 = 01 - 02, 04 = 20 % of 03, 07 = 04 - 05 - 06,
     // 09 = 2 % of 08, 11 = 09 - 10, 12 = 07 + 11, 14 = 12 - 13, 17 = 14 - 15 - 16, 19 = 17 - 18.
-    const qint64 cents[] = {1000000, 400025, 599975, 119995, 15000, 20000, 84995, 500000, 10000, 3000,
-                            7000,    91995,  2000,   89995,  4000,  6500,  79495, 25000,  54495};
+    const qint64 cents[] = {1000000, 400025, 599975, 119995, 15000, 20000, 84995,
+                            500000,  10000,  3000,   7000,   91995, 2000,  89995,
+                            4000,    6500,   79495,  25000,  54495};
     for (int n = 1; n <= 19; ++n) {
         SCOPED_TRACE(n);
         expectFields(p, {{at(n), 17, amount17(cents[n - 1])}});
@@ -109,7 +115,8 @@ TEST_F(TDMM130Test, TheComplementaryMarkFollowsTheFlagNotTheReceipt) {
         const char* receipt;
         const char* written;
     };
-    for (const Case& c : {Case{0, "1301234567890", " 1301234567890"}, {1, nullptr, "X             "}}) {
+    for (const Case& c :
+         {Case{0, "1301234567890", " 1301234567890"}, {1, nullptr, "X             "}}) {
         SCOPED_TRACE(c.flag);
         box("ES_COMPLEMENTARIA").setAsInteger(c.flag);
         if (c.receipt)
@@ -148,7 +155,8 @@ TEST_F(TDMM130Test, TheResultInCentsChoosesTheType) {
         const char* box19;
     };
     // Each case starts from a type the user chose: the result decides, not the record.
-    for (const Case& c : {Case{10, "B", "N0000000000000500"}, {5, "N", "00000000000000000"},
+    for (const Case& c : {Case{10, "B", "N0000000000000500"},
+                          {5, "N", "00000000000000000"},
                           {0, "U", "00000000000000500"}}) {
         SCOPED_TRACE(c.box18);
         box("TIPO").setAsString(QStringLiteral("I"));
@@ -176,7 +184,8 @@ TEST_F(TDMM130Test, TheCaptureAsksForTheQuartersLastMonthAndScalesByTheShare) {
     books.database().close();
     const auto update = [this](const QString& set) {
         db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(QStringLiteral("update T_CONTRIBUYENTES set %1 where CONTRIBUYENTE = 12").arg(set));
+        s.setSql(
+            QStringLiteral("update T_CONTRIBUYENTES set %1 where CONTRIBUYENTE = 12").arg(set));
         s.execute();
         test.main.TLocal.commit();
     };

@@ -1,16 +1,14 @@
 // Model 131: the page field by field against the return's table, the five activities and
 // the boxes that follow them, and the account of a negative declaration.
+#include "returns/periodic/TDMM131.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM131.h"
 
 #include <utility>
 
 namespace {
-
-
 
 // An activity row nobody filled: no heading, and every figure 0.
 QString emptyActivity() {
@@ -43,8 +41,13 @@ TEST_F(TDMM131Test, TheLineHoldsTagsAndThePageFieldByField) {
     EXPECT_DOUBLE_EQ(box("C3I04A5").asFloat(), 8);
     EXPECT_DOUBLE_EQ(box("C301").asFloat(), 13300.5);
     EXPECT_DOUBLE_EQ(box("C302").asFloat(), 720.5625);
-    for (const auto& [name, value] : {std::pair{"C303", 5000.0}, {"C305", 2000.0}, {"C308", 1000.0},
-                                      {"C309", 50.0}, {"C311", 10.0}, {"C312", 20.0}, {"C314", 5.0}})
+    for (const auto& [name, value] : {std::pair{"C303", 5000.0},
+                                      {"C305", 2000.0},
+                                      {"C308", 1000.0},
+                                      {"C309", 50.0},
+                                      {"C311", 10.0},
+                                      {"C312", 20.0},
+                                      {"C314", 5.0}})
         box(name).setAsFloat(value);
     EXPECT_DOUBLE_EQ(box("C315").asFloat(), -224.4375) << "withholdings above the instalments";
     EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U")) << "no type is chosen from the result";
@@ -62,50 +65,51 @@ TEST_F(TDMM131Test, TheLineHoldsTagsAndThePageFieldByField) {
                         {101, 9, "B12312312"},
                         {323, 6, "</AUX>"},
                         {1080, 18, "</T131020183T0000>"}});
-    expectFields(line.mid(328, 751), {
-                                         {1, 12, "<T13101000> "},
-                                         {13, 1, "U"},
-                                         {14, 9, "12345678Z"},
-                                         {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
-                                         {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
-                                         {103, 4, "2018"},
-                                         {107, 2, "3T"},
-                                         {109, 4, "6591"},
-                                         {113, 17, amount17(1000000)},
-                                         {130, 5, "00400"},
-                                         {135, 17, amount17(40000)},
-                                         {152, 4, "7221"},
-                                         {156, 17, amount17(250050)},
-                                         {173, 5, "01250"},
-                                         {178, 17, amount17(31256)},
-                                         {195, 43, emptyActivity()},
-                                         {238, 43, emptyActivity()},
-                                         {281, 4, "0472"},
-                                         {285, 17, amount17(80000)},
-                                         {302, 5, "00100"},
-                                         {307, 17, amount17(800)},
-                                         {324, 17, amount17(1330050)},
-                                         {341, 17, amount17(72056)},
-                                         {358, 17, amount17(500000)},
-                                         {375, 17, amount17(10000)},
-                                         {392, 17, amount17(200000)},
-                                         {409, 17, amount17(4000)},
-                                         {426, 17, amount17(86056)},
-                                         {443, 17, amount17(100000)},
-                                         {460, 17, amount17(5000)},
-                                         {477, 17, "N0000000000018944"},
-                                         {494, 17, amount17(1000)},
-                                         {511, 17, amount17(2000)},
-                                         {528, 17, "N0000000000021944"},
-                                         {545, 17, amount17(500)},
-                                         {562, 17, "N0000000000022444"},
-                                         {579, 34, kIban.leftJustified(34)},
-                                         {613, 1, "X"},
-                                         {614, 13, "1311234567890"},
-                                         {627, 100, blanks(100)},
-                                         {727, 13, blanks(13)},
-                                         {740, 12, "</T13101000>"},
-                                     });
+    expectFields(line.mid(328, 751),
+                 {
+                     {1, 12, "<T13101000> "},
+                     {13, 1, "U"},
+                     {14, 9, "12345678Z"},
+                     {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
+                     {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
+                     {103, 4, "2018"},
+                     {107, 2, "3T"},
+                     {109, 4, "6591"},
+                     {113, 17, amount17(1000000)},
+                     {130, 5, "00400"},
+                     {135, 17, amount17(40000)},
+                     {152, 4, "7221"},
+                     {156, 17, amount17(250050)},
+                     {173, 5, "01250"},
+                     {178, 17, amount17(31256)},
+                     {195, 43, emptyActivity()},
+                     {238, 43, emptyActivity()},
+                     {281, 4, "0472"},
+                     {285, 17, amount17(80000)},
+                     {302, 5, "00100"},
+                     {307, 17, amount17(800)},
+                     {324, 17, amount17(1330050)},
+                     {341, 17, amount17(72056)},
+                     {358, 17, amount17(500000)},
+                     {375, 17, amount17(10000)},
+                     {392, 17, amount17(200000)},
+                     {409, 17, amount17(4000)},
+                     {426, 17, amount17(86056)},
+                     {443, 17, amount17(100000)},
+                     {460, 17, amount17(5000)},
+                     {477, 17, "N0000000000018944"},
+                     {494, 17, amount17(1000)},
+                     {511, 17, amount17(2000)},
+                     {528, 17, "N0000000000021944"},
+                     {545, 17, amount17(500)},
+                     {562, 17, "N0000000000022444"},
+                     {579, 34, kIban.leftJustified(34)},
+                     {613, 1, "X"},
+                     {614, 13, "1311234567890"},
+                     {627, 100, blanks(100)},
+                     {727, 13, blanks(13)},
+                     {740, 12, "</T13101000>"},
+                 });
     const FileView view = viewFile(bytes);
     EXPECT_TRUE(view.recognized);
     EXPECT_EQ(view.faults, 0) << view.lines.join(u'\n').toStdString();
@@ -119,7 +123,11 @@ TEST_F(TDMM131Test, ANegativeDeclarationCarriesNoAccount) {
     box("TIPO").setAsString(QStringLiteral("N"));
     const QString line = dm.ComponeFichero();
     expectFields(line, {{1, 17, "<T131020181T0000>"}});
-    expectFields(page(), {{13, 1, "N"}, {107, 2, "1T"}, {579, 34, blanks(34)}, {613, 1, " "}, {614, 13, blanks(13)}});
+    expectFields(page(), {{13, 1, "N"},
+                          {107, 2, "1T"},
+                          {579, 34, blanks(34)},
+                          {613, 1, " "},
+                          {614, 13, blanks(13)}});
 }
 
 TEST_F(TDMM131Test, BoxesFollowEveryActivityAndEachOther) {
@@ -127,8 +135,10 @@ TEST_F(TDMM131Test, BoxesFollowEveryActivityAndEachOther) {
     struct Activity {
         const char *yield, *percentage, *result;
     };
-    const Activity activities[] = {{"C3I02A1", "C3I03A1", "C3I04A1"}, {"C3I02A2", "C3I03A2", "C3I04A2"},
-                                   {"C3I02A3", "C3I03A3", "C3I04A3"}, {"C3I02A4", "C3I03A4", "C3I04A4"},
+    const Activity activities[] = {{"C3I02A1", "C3I03A1", "C3I04A1"},
+                                   {"C3I02A2", "C3I03A2", "C3I04A2"},
+                                   {"C3I02A3", "C3I03A3", "C3I04A3"},
+                                   {"C3I02A4", "C3I03A4", "C3I04A4"},
                                    {"C3I02A5", "C3I03A5", "C3I04A5"}};
     // Activity n yields 1000 n at n %, so a row read into another's result shows.
     double yields = 0, results = 0;

@@ -1,11 +1,11 @@
 // Model 202: both pages field by field against the return's tables, the rate code that
 // chooses between one rate and two, the percentage of box 29, the amount to pay, and a
 // new record's defaults.
+#include "returns/periodic/TDMM202.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "ReturnModuleTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM202.h"
 
 #include <QDate>
 
@@ -14,11 +14,9 @@
 
 namespace {
 
-
-
-const char* const kIndicators[] = {"DA_3_LEY_49_2002", "DA_3_LEY_11_2009", "DA_3_POS_123", "DA_3_POS_124",
-                                   "DA_3_POS_125",     "DA_3_POS_126",     "DA_3_POS_132", "DA_3_POS_133",
-                                   "DC_6",             "IA_5_DATOS_ADICIONAL"};
+const char* const kIndicators[] = {
+    "DA_3_LEY_49_2002", "DA_3_LEY_11_2009", "DA_3_POS_123", "DA_3_POS_124", "DA_3_POS_125",
+    "DA_3_POS_126",     "DA_3_POS_132",     "DA_3_POS_133", "DC_6",         "IA_5_DATOS_ADICIONAL"};
 
 class TDMM202Test : public ReturnModuleTest<TDMM202> {
 protected:
@@ -39,9 +37,14 @@ TEST_F(TDMM202Test, TheLineHoldsTagsAndBothPagesFieldByField) {
     box("D2_FECHA_INICIO").setAsDate(QDate(2018, 3, 5));
     box("D2_CNAE").setAsInteger(111);
     // Neighbouring marks differ, so that two swapped ones show.
-    for (const auto& [name, value] : {std::pair{"DA_3_LEY_49_2002", 1}, {"DA_3_POS_123", 1}, {"DA_3_POS_125", 1},
-                                      {"DA_3_POS_126", 1}, {"DA_3_POS_132", 2}, {"DA_3_POS_133", 1},
-                                      {"IA_5_DATOS_ADICIONAL", 1}, {"DC_6", 1}})
+    for (const auto& [name, value] : {std::pair{"DA_3_LEY_49_2002", 1},
+                                      {"DA_3_POS_123", 1},
+                                      {"DA_3_POS_125", 1},
+                                      {"DA_3_POS_126", 1},
+                                      {"DA_3_POS_132", 2},
+                                      {"DA_3_POS_133", 1},
+                                      {"IA_5_DATOS_ADICIONAL", 1},
+                                      {"DC_6", 1}})
         box(name).setAsInteger(value);
     box("IA_5_NRS").setAsString(QStringLiteral("NRS0000000001"));
     box("DC_6_JUSTIFICANTE").setAsString(QStringLiteral("2021234567890"));
@@ -49,14 +52,15 @@ TEST_F(TDMM202Test, TheLineHoldsTagsAndBothPagesFieldByField) {
     EXPECT_DOUBLE_EQ(box("LIQA03").asFloat(), 180) << "18 % of box 01";
     // The new record's rate "00025": one rate, method B.1. Box 19 stays 0, so boxes 23 and
     // 25 come out negative.
-    enter({{"LIQA02", 30},   {"LIQB04", 50000}, {"LIQB05", 2000}, {"LIQB06", 1100}, {"LIQB37", 300},
-           {"LIQB07", 400},  {"LIQB08", 100},   {"LIQB44", 1200}, {"LIQB14", 2500}, {"LIQB45", 500},
-           {"LIQB46", 200},  {"LIQB17", 18},    {"LIQB47", 10},   {"LIQB40", 20},   {"LIQB48", 35},
-           {"LIQB49", 5},    {"LIQB20", 1000},  {"LIQB21", 15},   {"LIQB24", 25},   {"LIQB50", 1},
-           {"LIQB42", 2},    {"LIQB51", 3},     {"LIQB52", 4},    {"LIQB27", 100},  {"LIQB28", 200},
-           {"LIQB30", 300},  {"LIQB31", 9},     {"LIQB29", 100}});
-    const char* const additional[] = {"IA_5_P340", "IA_5_P357", "IA_5_P374", "IA_5_P391", "IA_5_P408", "IA_5_P425",
-                                      "IA_5_P442", "IA_5_P459", "IA_5_P476", "IA_5_P493", "IA_5_P510"};
+    enter({{"LIQA02", 30},  {"LIQB04", 50000}, {"LIQB05", 2000}, {"LIQB06", 1100}, {"LIQB37", 300},
+           {"LIQB07", 400}, {"LIQB08", 100},   {"LIQB44", 1200}, {"LIQB14", 2500}, {"LIQB45", 500},
+           {"LIQB46", 200}, {"LIQB17", 18},    {"LIQB47", 10},   {"LIQB40", 20},   {"LIQB48", 35},
+           {"LIQB49", 5},   {"LIQB20", 1000},  {"LIQB21", 15},   {"LIQB24", 25},   {"LIQB50", 1},
+           {"LIQB42", 2},   {"LIQB51", 3},     {"LIQB52", 4},    {"LIQB27", 100},  {"LIQB28", 200},
+           {"LIQB30", 300}, {"LIQB31", 9},     {"LIQB29", 100}});
+    const char* const additional[] = {"IA_5_P340", "IA_5_P357", "IA_5_P374", "IA_5_P391",
+                                      "IA_5_P408", "IA_5_P425", "IA_5_P442", "IA_5_P459",
+                                      "IA_5_P476", "IA_5_P493", "IA_5_P510"};
     for (int k = 0; k < 11; ++k)
         box(additional[k]).setAsFloat(1001 + k);
     EXPECT_DOUBLE_EQ(box("LIQA03").asFloat(), 150);
@@ -76,51 +80,52 @@ TEST_F(TDMM202Test, TheLineHoldsTagsAndBothPagesFieldByField) {
                         {101, 9, "B12312312"},
                         {323, 6, "</AUX>"},
                         {1729, 18, "</T202020182P0000>"}});
-    expectFields(line.mid(328, 700), {
-                                         {1, 12, "<T20201000> "},
-                                         {13, 1, "U"},
-                                         {14, 9, "12345678Z"},
-                                         {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
-                                         {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
-                                         {103, 4, "2018"},
-                                         {107, 2, "2P"},
-                                         {109, 8, "05032018"},
-                                         {117, 4, "0111"},
-                                         {121, 1, "X"},
-                                         {122, 1, " "},
-                                         {123, 1, "X"},
-                                         {124, 1, " "},
-                                         {125, 1, "X"},
-                                         {126, 1, "1"},
-                                         {127, 5, "25   "},
-                                         {132, 1, "2"},
-                                         {133, 1, "X"},
-                                         {134, 17, amount17(100000)},
-                                         {151, 17, amount17(3000)},
-                                         {168, 17, amount17(15000)},
-                                         {185, 17, amount17(5000000)},
-                                         {202, 17, amount17(200000)},
-                                         {219, 17, amount17(110000)},
-                                         {236, 17, amount17(30000)},
-                                         {253, 17, amount17(40000)},
-                                         {270, 17, amount17(10000)},
-                                         {287, 17, amount17(240000)},
-                                         {304, 17, amount17(150000)},
-                                         {321, 17, amount17(5090000)},
-                                         {338, 17, amount17(120000)},
-                                         {355, 17, amount17(250000)},
-                                         {372, 17, amount17(50000)},
-                                         {389, 17, amount17(20000)},
-                                         {406, 17, amount17(4750000)},
-                                         {423, 5, "01800"},
-                                         {428, 17, amount17(1000)},
-                                         {445, 17, amount17(2000)},
-                                         {462, 17, amount17(3500)},
-                                         {479, 17, amount17(500)},
-                                         {496, 17, amount17(857000)},
-                                         {513, 176, blanks(176)},
-                                         {689, 12, "</T20201000>"},
-                                     });
+    expectFields(line.mid(328, 700),
+                 {
+                     {1, 12, "<T20201000> "},
+                     {13, 1, "U"},
+                     {14, 9, "12345678Z"},
+                     {23, 60, QStringLiteral("GARCIA DE LA FUENTE").leftJustified(60)},
+                     {83, 20, QStringLiteral("ANA MARIA").leftJustified(20)},
+                     {103, 4, "2018"},
+                     {107, 2, "2P"},
+                     {109, 8, "05032018"},
+                     {117, 4, "0111"},
+                     {121, 1, "X"},
+                     {122, 1, " "},
+                     {123, 1, "X"},
+                     {124, 1, " "},
+                     {125, 1, "X"},
+                     {126, 1, "1"},
+                     {127, 5, "25   "},
+                     {132, 1, "2"},
+                     {133, 1, "X"},
+                     {134, 17, amount17(100000)},
+                     {151, 17, amount17(3000)},
+                     {168, 17, amount17(15000)},
+                     {185, 17, amount17(5000000)},
+                     {202, 17, amount17(200000)},
+                     {219, 17, amount17(110000)},
+                     {236, 17, amount17(30000)},
+                     {253, 17, amount17(40000)},
+                     {270, 17, amount17(10000)},
+                     {287, 17, amount17(240000)},
+                     {304, 17, amount17(150000)},
+                     {321, 17, amount17(5090000)},
+                     {338, 17, amount17(120000)},
+                     {355, 17, amount17(250000)},
+                     {372, 17, amount17(50000)},
+                     {389, 17, amount17(20000)},
+                     {406, 17, amount17(4750000)},
+                     {423, 5, "01800"},
+                     {428, 17, amount17(1000)},
+                     {445, 17, amount17(2000)},
+                     {462, 17, amount17(3500)},
+                     {479, 17, amount17(500)},
+                     {496, 17, amount17(857000)},
+                     {513, 176, blanks(176)},
+                     {689, 12, "</T20201000>"},
+                 });
     const QString second = line.mid(328 + 700, 700);
     expectFields(second, {
                              {1, 12, "<T20202000> "},
@@ -165,9 +170,15 @@ TEST_F(TDMM202Test, TheLineHoldsTagsAndBothPagesFieldByField) {
     EXPECT_EQ(readBytes(copy), bytes) << copy.toStdString();
 
     // The other answers, and a two-rate code written as it is.
-    for (const auto& [name, value] : {std::pair{"DA_3_LEY_49_2002", 0}, {"DA_3_LEY_11_2009", 1}, {"DA_3_POS_123", 0},
-                                      {"DA_3_POS_124", 1}, {"DA_3_POS_125", 0}, {"DA_3_POS_126", 0},
-                                      {"DA_3_POS_132", 3}, {"DA_3_POS_133", 0}, {"IA_5_DATOS_ADICIONAL", 0},
+    for (const auto& [name, value] : {std::pair{"DA_3_LEY_49_2002", 0},
+                                      {"DA_3_LEY_11_2009", 1},
+                                      {"DA_3_POS_123", 0},
+                                      {"DA_3_POS_124", 1},
+                                      {"DA_3_POS_125", 0},
+                                      {"DA_3_POS_126", 0},
+                                      {"DA_3_POS_132", 3},
+                                      {"DA_3_POS_133", 0},
+                                      {"IA_5_DATOS_ADICIONAL", 0},
                                       {"DC_6", 0}})
         box(name).setAsInteger(value);
     setRate("04/25");
@@ -179,15 +190,27 @@ TEST_F(TDMM202Test, TheRateCodeChoosesTheBaseAndTheResult) {
     choose(12, "1");
     // 13 = 10000; one rate takes 14, 44, 45 and 46 into box 16, two rates only 14 and 44
     // into box 19. Box 23 is 19 - 20, so it too tells the method.
-    enter({{"LIQB04", 10000}, {"LIQB44", 1000}, {"LIQB14", 2000}, {"LIQB45", 500}, {"LIQB46", 200},
-           {"LIQB17", 10}, {"LIQB20", 4000}, {"LIQB21", 25}, {"LIQB24", 30}, {"LIQB27", 100}});
+    enter({{"LIQB04", 10000},
+           {"LIQB44", 1000},
+           {"LIQB14", 2000},
+           {"LIQB45", 500},
+           {"LIQB46", 200},
+           {"LIQB17", 10},
+           {"LIQB20", 4000},
+           {"LIQB21", 25},
+           {"LIQB24", 30},
+           {"LIQB27", 100}});
     struct Case {
         const char* code;
         const char* written;
         bool twoRates;
     };
-    for (const Case& c : {Case{"00025", "25   ", false}, {"04/25", "04/25", true}, {"00000", "     ", false},
-                          {"20/25", "20/25", true}, {"00001", "01   ", false}, {"25/30", "25/30", true},
+    for (const Case& c : {Case{"00025", "25   ", false},
+                          {"04/25", "04/25", true},
+                          {"00000", "     ", false},
+                          {"20/25", "20/25", true},
+                          {"00001", "01   ", false},
+                          {"25/30", "25/30", true},
                           {"00030", "30   ", false}}) {
         SCOPED_TRACE(c.code);
         setRate(c.code);
@@ -198,7 +221,8 @@ TEST_F(TDMM202Test, TheRateCodeChoosesTheBaseAndTheResult) {
         EXPECT_DOUBLE_EQ(box("LIQB22").asFloat(), 1000);
         EXPECT_DOUBLE_EQ(box("LIQB23").asFloat(), c.twoRates ? 3000 : -4000);
         EXPECT_DOUBLE_EQ(box("LIQB26").asFloat(), c.twoRates ? 1900 : -200);
-        EXPECT_DOUBLE_EQ(box("LIQB32").asFloat(), c.twoRates ? 1800 : 630) << "from box 26 or box 18";
+        EXPECT_DOUBLE_EQ(box("LIQB32").asFloat(), c.twoRates ? 1800 : 630)
+            << "from box 26 or box 18";
         EXPECT_DOUBLE_EQ(box("LIQB34").asFloat(), box("LIQB32").asFloat());
     }
     // Under two rates a change of the base reaches box 23 as 19 - 20; 45 does not count.
@@ -221,13 +245,19 @@ TEST_F(TDMM202Test, Box29IsAPercentageOfTheResultThatStaysApplied) {
         double value;
         double result;
     };
-    for (const Step& s : {Step{"LIQB29", 50, 100}, {"LIQB29", 80, 160}, {"LIQB29", 50, 100}, {"LIQB29", 50, 100},
-                          {"LIQB27", 20, 90}, {"LIQB29", 0, 180}, {"LIQB29", 50, 90}}) {
+    for (const Step& s : {Step{"LIQB29", 50, 100},
+                          {"LIQB29", 80, 160},
+                          {"LIQB29", 50, 100},
+                          {"LIQB29", 50, 100},
+                          {"LIQB27", 20, 90},
+                          {"LIQB29", 0, 180},
+                          {"LIQB29", 50, 90}}) {
         box(s.name).setAsFloat(s.value);
         EXPECT_DOUBLE_EQ(box("LIQB32").asFloat(), s.result) << s.name << " = " << s.value;
         EXPECT_DOUBLE_EQ(box("LIQB34").asFloat(), s.result) << s.name << " = " << s.value;
     }
-    expectFields(page2(), {{227, 5, "05000"}, {266, 17, amount17(9000)}, {300, 17, amount17(9000)}});
+    expectFields(page2(),
+                 {{227, 5, "05000"}, {266, 17, amount17(9000)}, {300, 17, amount17(9000)}});
 }
 
 TEST_F(TDMM202Test, TheAmountIsTheLargerOfBoxes34And03) {
@@ -245,7 +275,8 @@ TEST_F(TDMM202Test, ANewRecordsDefaultsAndTheAccountOfEveryType) {
     choose(13, "1");
     EXPECT_EQ(box("D2_FECHA_INICIO").asDate(), QDate(2018, 1, 1));
     EXPECT_EQ(box("DA_3_POS_127").asString(), QStringLiteral("00025"));
-    EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U")) << "whatever the taxpayer's way of paying";
+    EXPECT_EQ(box("TIPO").asString(), QStringLiteral("U"))
+        << "whatever the taxpayer's way of paying";
     for (const char* indicator : kIndicators)
         EXPECT_EQ(box(indicator).asInteger(), 0) << indicator;
     EXPECT_TRUE(box("IBAN").isNull());

@@ -1,11 +1,11 @@
 // Model 310: the print file field by field against the return's table, the taxpayer's and the
 // new record's defaults, box 12 choosing between compensation and payment, the declaration
 // type, the quarter, and the print through the agency's outside tool.
+#include "returns/periodic/TDMM310.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "SimplifiedVatTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM310.h"
 #include "util/Error.h"
 
 #include <QDate>
@@ -35,12 +35,14 @@ protected:
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QStringList toolArguments() const {
-        return QString::fromLatin1(readBytes(work("argumentos.txt"))).split(u'\n', Qt::SkipEmptyParts);
+        return QString::fromLatin1(readBytes(work("argumentos.txt")))
+            .split(u'\n', Qt::SkipEmptyParts);
     }
 
     QString agencyName(int taxpayer) {
         db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(QStringLiteral("select NOMBRE from VER_AGENCIA_TRIBUTARIA where CONTRIBUYENTE = :contribuyente"));
+        s.setSql(QStringLiteral(
+            "select NOMBRE from VER_AGENCIA_TRIBUTARIA where CONTRIBUYENTE = :contribuyente"));
         s.setParam(QStringLiteral("CONTRIBUYENTE"), taxpayer);
         s.execute();
         const QString name = s.eof() ? QString() : s.field(0).asString();
@@ -86,55 +88,59 @@ TEST_F(TDMM310Test, TheRecordFieldByField) {
     test.prompts.answer(false);
     ASSERT_TRUE(dm.GeneraFichero());
     EXPECT_EQ(test.prompts.log(),
-              QStringList{QStringLiteral("question Confirmación: ¿ Desea copiar el fichero creado a disquete ?")})
+              QStringList{QStringLiteral(
+                  "question Confirmación: ¿ Desea copiar el fichero creado a disquete ?")})
         << "no message reports the writing";
-    EXPECT_TRUE(QDir(drive.file(QStringLiteral("aeat"))).isEmpty()) << "nothing goes to the agency's folder";
+    EXPECT_TRUE(QDir(drive.file(QStringLiteral("aeat"))).isEmpty())
+        << "nothing goes to the agency's folder";
 
     const QByteArray bytes = readBytes(work("mod310.txt"));
     ASSERT_EQ(bytes.size(), 1145 + 2);
     EXPECT_EQ(bytes.right(2), QByteArray("\r\n"));
     const QString line = QString::fromLatin1(bytes.left(1145));
     EXPECT_EQ(line, dm.ComponeFichero());
-    expectFields(line, {
-                           {1, 6, "31001 "},
-                           {7, 1, "G"},
-                           {8, 63, test.main.IdentificacionCorta(12)},
-                           {71, 4, "2018"},
-                           {75, 2, "2T"},
-                           {77, 5, "6591 "},
-                           {82, 13, amount13(10010)},
-                           {95, 5, "6592 "},
-                           {100, 13, amount13(20020)},
-                           {113, 5, "6593 "},
-                           {118, 13, amount13(30030)},
-                           {131, 5, "6594 "},
-                           {136, 13, amount13(40040)},
-                           {149, 5, blanks(5)},
-                           {154, 13, amount13(0)},
-                           {167, 50, QStringLiteral("OLIVAR").leftJustified(50)},
-                           {217, 13, amount13(1001)},
-                           {230, 50, QStringLiteral("VIÑA").leftJustified(50)},
-                           {280, 13, amount13(2002)},
-                           {293, 50, QStringLiteral("CEREAL").leftJustified(50)},
-                           {343, 13, amount13(3003)},
-                           {356, 50, QStringLiteral("GANADO OVINO").leftJustified(50)},
-                           {406, 13, amount13(4004)},
-                           {575, 13, amount13(0)},
-                           {588, 16, "3101234567890123"},
-                           {604, 13, "3101234567890"},
-                           {617, 100, QStringLiteral("LUIS PEREZ").leftJustified(100)},
-                           {717, 9, "968123456"},
-                           {726, 350, QStringLiteral("LINEA UNO LINEA DOS FIN").leftJustified(350)},
-                           {1076, 13, amount13(80000)},
-                           {1089, 1, "2"},
-                           {1090, 20, kCcc},
-                           {1110, 20, QStringLiteral("MURCIA").leftJustified(20)},
-                           {1130, 2, QString::number(today.day()).leftJustified(2)},
-                           {1132, 10, QString::fromLatin1(kMonths[today.month() - 1]).leftJustified(10)},
-                           {1142, 4, QString::number(today.year())},
-                       });
+    expectFields(line,
+                 {
+                     {1, 6, "31001 "},
+                     {7, 1, "G"},
+                     {8, 63, test.main.IdentificacionCorta(12)},
+                     {71, 4, "2018"},
+                     {75, 2, "2T"},
+                     {77, 5, "6591 "},
+                     {82, 13, amount13(10010)},
+                     {95, 5, "6592 "},
+                     {100, 13, amount13(20020)},
+                     {113, 5, "6593 "},
+                     {118, 13, amount13(30030)},
+                     {131, 5, "6594 "},
+                     {136, 13, amount13(40040)},
+                     {149, 5, blanks(5)},
+                     {154, 13, amount13(0)},
+                     {167, 50, QStringLiteral("OLIVAR").leftJustified(50)},
+                     {217, 13, amount13(1001)},
+                     {230, 50, QStringLiteral("VIÑA").leftJustified(50)},
+                     {280, 13, amount13(2002)},
+                     {293, 50, QStringLiteral("CEREAL").leftJustified(50)},
+                     {343, 13, amount13(3003)},
+                     {356, 50, QStringLiteral("GANADO OVINO").leftJustified(50)},
+                     {406, 13, amount13(4004)},
+                     {575, 13, amount13(0)},
+                     {588, 16, "3101234567890123"},
+                     {604, 13, "3101234567890"},
+                     {617, 100, QStringLiteral("LUIS PEREZ").leftJustified(100)},
+                     {717, 9, "968123456"},
+                     {726, 350, QStringLiteral("LINEA UNO LINEA DOS FIN").leftJustified(350)},
+                     {1076, 13, amount13(80000)},
+                     {1089, 1, "2"},
+                     {1090, 20, kCcc},
+                     {1110, 20, QStringLiteral("MURCIA").leftJustified(20)},
+                     {1130, 2, QString::number(today.day()).leftJustified(2)},
+                     {1132, 10, QString::fromLatin1(kMonths[today.month() - 1]).leftJustified(10)},
+                     {1142, 4, QString::number(today.year())},
+                 });
     // Boxes 01 to 12, 13 characters each from 419.
-    const qint64 boxes[] = {110110, 500, 600, 700, 111910, 1910, 110000, 10000, 100000, 5000, 20000, 80000};
+    const qint64 boxes[] = {110110, 500,   600,    700,  111910, 1910,
+                            110000, 10000, 100000, 5000, 20000,  80000};
     for (int k = 0; k < 12; ++k)
         expectFields(line, {{419 + 13 * k, 13, amount13(boxes[k])}});
 
@@ -194,8 +200,9 @@ TEST_F(TDMM310Test, Box12ChoosesBetweenCompensationAndPayment) {
     EXPECT_DOUBLE_EQ(box("C312").asFloat(), 300);
     EXPECT_DOUBLE_EQ(box("C701").asFloat(), 300);
     EXPECT_DOUBLE_EQ(box("C401").asFloat(), 0);
-    expectFields(dm.ComponeFichero(), {{7, 1, "U"}, {562, 13, amount13(30000)}, {1076, 13, amount13(30000)},
-                                       {1089, 1, "3"}});
+    expectFields(
+        dm.ComponeFichero(),
+        {{7, 1, "U"}, {562, 13, amount13(30000)}, {1076, 13, amount13(30000)}, {1089, 1, "3"}});
 
     // Each link passes a change on: 04 -> 05 -> 07 -> 09 -> 12 -> payment.
     box("C311").setAsFloat(100);
@@ -227,8 +234,14 @@ TEST_F(TDMM310Test, TheTypeCharacterTakesTheFirstRuleThatApplies) {
         const char* type;
     };
     choose(12, "3");
-    for (const Case& c : {Case{5, 1, 1, "C"}, {0, 1, 1, "N"}, {0, 0, 0, "N"}, {0, 0, 1, "I"}, {0, 0, 2, "G"},
-                          {0, 0, 3, "U"}, {0, 0, 7, " "}, {1e-12, 0, 1, "I"}}) {
+    for (const Case& c : {Case{5, 1, 1, "C"},
+                          {0, 1, 1, "N"},
+                          {0, 0, 0, "N"},
+                          {0, 0, 1, "I"},
+                          {0, 0, 2, "G"},
+                          {0, 0, 3, "U"},
+                          {0, 0, 7, " "},
+                          {1e-12, 0, 1, "I"}}) {
         SCOPED_TRACE(testing::Message() << c.compensation << " " << c.negative << " " << c.payment);
         box("C401").setAsFloat(c.compensation);
         box("TIPO").setAsInteger(c.negative);
@@ -263,8 +276,9 @@ TEST_F(TDMM310Test, ThePrintRunsTheToolAndReportsWhatItLeft) {
     const QString name = agencyName(12);
     ASSERT_FALSE(name.isEmpty());
 
-    const QString made = QStringLiteral("information: Declaración creada en el fichero mod310.pdf para su "
-                                        "impresión\nY el fichero mod310.txt para presentación telemática");
+    const QString made =
+        QStringLiteral("information: Declaración creada en el fichero mod310.pdf para su "
+                       "impresión\nY el fichero mod310.txt para presentación telemática");
     const QString errors = QStringLiteral("errors: Casilla 01: importe erroneo");
     struct Case {
         QByteArray leaves;
@@ -279,16 +293,18 @@ TEST_F(TDMM310Test, ThePrintRunsTheToolAndReportsWhatItLeft) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.leaves.toStdString());
-        for (const char* left : {"mod310.txt", "mod310.pdf", "Errores.txt", "argumentos.txt", "visto.txt"})
+        for (const char* left :
+             {"mod310.txt", "mod310.pdf", "Errores.txt", "argumentos.txt", "visto.txt"})
             QFile::remove(work(left));
         tool(c.leaves);
         std::vector<PeriodicReturn::CondicionesListado> asked;
         const qsizetype before = test.prompts.log().size();
 
-        EXPECT_TRUE(dm.ImprimeDeclaracion([&](const PeriodicReturn::CondicionesListado& conditions) {
-            asked.push_back(conditions);
-            return std::optional<bool>(c.copy);
-        }));
+        EXPECT_TRUE(
+            dm.ImprimeDeclaracion([&](const PeriodicReturn::CondicionesListado& conditions) {
+                asked.push_back(conditions);
+                return std::optional<bool>(c.copy);
+            }));
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0].modelo, QStringLiteral("Modelo 310"));
         EXPECT_EQ(asked[0].contribuyente, name);
@@ -297,7 +313,8 @@ TEST_F(TDMM310Test, ThePrintRunsTheToolAndReportsWhatItLeft) {
         if (c.copy)
             arguments << QStringLiteral("/C:S");
         EXPECT_EQ(toolArguments(), arguments);
-        EXPECT_EQ(readBytes(work("visto.txt")), record) << "the print file is written before the tool runs";
+        EXPECT_EQ(readBytes(work("visto.txt")), record)
+            << "the print file is written before the tool runs";
         EXPECT_EQ(test.prompts.log().mid(before), QStringList{c.message});
     }
     EXPECT_FALSE(dm.QMaestro.editing());

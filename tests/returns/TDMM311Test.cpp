@@ -1,11 +1,11 @@
 // Model 311: the print file field by field against the return's table (three rows of each
 // kind written, four counted), the refund and the compensation that exclude each other,
 // box 16, the declaration type, the one row per taxpayer, and the print.
+#include "returns/periodic/TDMM311.h"
 #include "FileBytes.h"
 #include "FixedFields.h"
 #include "SimplifiedVatTest.h"
 #include "returns/FileViewer.h"
-#include "returns/periodic/TDMM311.h"
 
 #include <QDate>
 
@@ -52,8 +52,14 @@ TEST_F(TDMM311Test, TheRecordFieldByField) {
         box(farmAmounts[n]).setAsFloat(farmTyped[n]);
     }
     EXPECT_NEAR(box("C301").asFloat(), 1101.10, 1e-9) << "the hidden fourth rows count";
-    for (const auto& [name, value] : {std::pair{"C302", 1.10}, {"C304", 4.0}, {"C305", 5.0}, {"C306", 6.0},
-                                      {"C308", 8.0}, {"C309", 7.0}, {"C312", 100.0}, {"C314", 14.0},
+    for (const auto& [name, value] : {std::pair{"C302", 1.10},
+                                      {"C304", 4.0},
+                                      {"C305", 5.0},
+                                      {"C306", 6.0},
+                                      {"C308", 8.0},
+                                      {"C309", 7.0},
+                                      {"C312", 100.0},
+                                      {"C314", 14.0},
                                       {"C315", 200.0}})
         box(name).setAsFloat(value);
     EXPECT_NEAR(box("C316").asFloat(), 800, 1e-9) << "box 14 enters no formula";
@@ -65,8 +71,10 @@ TEST_F(TDMM311Test, TheRecordFieldByField) {
     test.prompts.answer(false);
     ASSERT_TRUE(dm.GeneraFichero());
     EXPECT_EQ(test.prompts.log(),
-              QStringList{QStringLiteral("question Confirmación: ¿ Desea copiar el fichero creado a disquete ?")});
-    EXPECT_TRUE(QDir(drive.file(QStringLiteral("aeat"))).isEmpty()) << "nothing goes to the agency's folder";
+              QStringList{QStringLiteral(
+                  "question Confirmación: ¿ Desea copiar el fichero creado a disquete ?")});
+    EXPECT_TRUE(QDir(drive.file(QStringLiteral("aeat"))).isEmpty())
+        << "nothing goes to the agency's folder";
 
     const QByteArray bytes = readBytes(work("mod311.txt"));
     ASSERT_EQ(bytes.size(), 1203 + 2);
@@ -75,41 +83,42 @@ TEST_F(TDMM311Test, TheRecordFieldByField) {
     EXPECT_EQ(line, dm.ComponeFichero());
     EXPECT_FALSE(line.contains(QStringLiteral("6594")) || line.contains(QStringLiteral("GANADO")))
         << "the fourth rows are not written";
-    expectFields(line, {
-                           {1, 6, "31101 "},
-                           {7, 1, "G"},
-                           {8, 141, test.main.IdentificacionCompleta(12)},
-                           {149, 4, "2018"},
-                           {153, 5, "6591 "},
-                           {158, 13, amount13(10010)},
-                           {171, 5, "6592 "},
-                           {176, 13, amount13(20020)},
-                           {189, 5, "6593 "},
-                           {194, 13, amount13(30030)},
-                           {207, 50, QStringLiteral("OLIVAR").leftJustified(50)},
-                           {257, 13, amount13(1001)},
-                           {270, 50, QStringLiteral("VIÑA VIEJA").leftJustified(50)},
-                           {320, 13, amount13(2002)},
-                           {333, 50, QStringLiteral("CEREAL").leftJustified(50)},
-                           {383, 13, amount13(3003)},
-                           {604, 13, amount13(0)},
-                           {617, 13, amount13(0)},
-                           {630, 20, blanks(20)},
-                           {650, 1, "2"},
-                           {651, 13, amount13(80000)},
-                           {664, 20, kCcc},
-                           {684, 16, "3111234567890123"},
-                           {700, 13, "3111234567890"},
-                           {713, 100, QStringLiteral("LUIS PEREZ").leftJustified(100)},
-                           {813, 9, "968123456"},
-                           {822, 350, QStringLiteral("LINEA UNO LINEA DOS FIN").leftJustified(350)},
-                           {1172, 16, QStringLiteral("MURCIA").leftJustified(16)},
-                           {1188, 2, QString::number(today.day()).leftJustified(2)},
-                           {1190, 10, QString::fromLatin1(kMonths[today.month() - 1]).leftJustified(10)},
-                           {1200, 4, QString::number(today.year())},
-                       });
+    expectFields(line,
+                 {
+                     {1, 6, "31101 "},
+                     {7, 1, "G"},
+                     {8, 141, test.main.IdentificacionCompleta(12)},
+                     {149, 4, "2018"},
+                     {153, 5, "6591 "},
+                     {158, 13, amount13(10010)},
+                     {171, 5, "6592 "},
+                     {176, 13, amount13(20020)},
+                     {189, 5, "6593 "},
+                     {194, 13, amount13(30030)},
+                     {207, 50, QStringLiteral("OLIVAR").leftJustified(50)},
+                     {257, 13, amount13(1001)},
+                     {270, 50, QStringLiteral("VIÑA VIEJA").leftJustified(50)},
+                     {320, 13, amount13(2002)},
+                     {333, 50, QStringLiteral("CEREAL").leftJustified(50)},
+                     {383, 13, amount13(3003)},
+                     {604, 13, amount13(0)},
+                     {617, 13, amount13(0)},
+                     {630, 20, blanks(20)},
+                     {650, 1, "2"},
+                     {651, 13, amount13(80000)},
+                     {664, 20, kCcc},
+                     {684, 16, "3111234567890123"},
+                     {700, 13, "3111234567890"},
+                     {713, 100, QStringLiteral("LUIS PEREZ").leftJustified(100)},
+                     {813, 9, "968123456"},
+                     {822, 350, QStringLiteral("LINEA UNO LINEA DOS FIN").leftJustified(350)},
+                     {1172, 16, QStringLiteral("MURCIA").leftJustified(16)},
+                     {1188, 2, QString::number(today.day()).leftJustified(2)},
+                     {1190, 10, QString::fromLatin1(kMonths[today.month() - 1]).leftJustified(10)},
+                     {1200, 4, QString::number(today.year())},
+                 });
     // Boxes 01 to 16, 13 characters each from 396.
-    const qint64 boxes[] = {110110, 110,  110000, 400,    500,    600,  111500, 800,
+    const qint64 boxes[] = {110110, 110,  110000, 400,   500,    600,  111500, 800,
                             700,    1500, 110000, 10000, 100000, 1400, 20000,  80000};
     for (int k = 0; k < 16; ++k)
         expectFields(line, {{396 + 13 * k, 13, amount13(boxes[k])}});
@@ -147,8 +156,9 @@ TEST_F(TDMM311Test, RefundAndCompensationExcludeEachOther) {
     box("C401").setAsFloat(20);
     EXPECT_DOUBLE_EQ(box("C6D").asFloat(), 0);
     EXPECT_TRUE(box("C6CCC").asString().isEmpty());
-    expectFields(dm.ComponeFichero(),
-                 {{7, 1, "C"}, {604, 13, amount13(2000)}, {617, 13, amount13(0)}, {630, 20, blanks(20)}});
+    expectFields(
+        dm.ComponeFichero(),
+        {{7, 1, "C"}, {604, 13, amount13(2000)}, {617, 13, amount13(0)}, {630, 20, blanks(20)}});
 }
 
 TEST_F(TDMM311Test, Box16PaysWhenPositiveAndCompensatesWhenNegative) {
@@ -165,8 +175,10 @@ TEST_F(TDMM311Test, Box16PaysWhenPositiveAndCompensatesWhenNegative) {
     EXPECT_DOUBLE_EQ(box("C316").asFloat(), 30);
     EXPECT_DOUBLE_EQ(box("C702").asFloat(), 30);
     EXPECT_DOUBLE_EQ(box("C401").asFloat(), 50);
-    expectFields(dm.ComponeFichero(),
-                 {{7, 1, "C"}, {591, 13, amount13(3000)}, {604, 13, amount13(5000)}, {651, 13, amount13(3000)}});
+    expectFields(dm.ComponeFichero(), {{7, 1, "C"},
+                                       {591, 13, amount13(3000)},
+                                       {604, 13, amount13(5000)},
+                                       {651, 13, amount13(3000)}});
     box("C401").setAsFloat(0);
     EXPECT_EQ(type(), QStringLiteral("N")) << "the payment form was cleared";
     box("C701").setAsInteger(3);
@@ -193,9 +205,16 @@ TEST_F(TDMM311Test, TheTypeCharacterTakesTheFirstRuleThatApplies) {
         const char* type;
     };
     start(12);
-    for (const Case& c : {Case{5, 1, 1, "C"}, {0, 1, 1, "N"}, {0, 0, 0, "N"}, {0, 0, 1, "I"}, {0, 0, 2, "G"},
-                          {0, 0, 3, "U"}, {0, 0, 7, " "}, {1e-12, 0, 1, "I"}}) {
-        SCOPED_TRACE(testing::Message() << c.compensation << " " << c.withoutActivity << " " << c.payment);
+    for (const Case& c : {Case{5, 1, 1, "C"},
+                          {0, 1, 1, "N"},
+                          {0, 0, 0, "N"},
+                          {0, 0, 1, "I"},
+                          {0, 0, 2, "G"},
+                          {0, 0, 3, "U"},
+                          {0, 0, 7, " "},
+                          {1e-12, 0, 1, "I"}}) {
+        SCOPED_TRACE(testing::Message()
+                     << c.compensation << " " << c.withoutActivity << " " << c.payment);
         box("C401").setAsFloat(c.compensation);
         box("TIPO").setAsInteger(c.withoutActivity);
         box("C701").setAsInteger(c.payment);
@@ -219,7 +238,8 @@ TEST_F(TDMM311Test, OneRowPerTaxpayerComesBackWithFreshDefaults) {
     EXPECT_EQ(dm.QMaestro.state(), db::DataSet::State::Edit) << "the stored row, not a new one";
     EXPECT_DOUBLE_EQ(box("C3I02A1").asFloat(), 70);
     EXPECT_EQ(box("C801").asInteger(), 1);
-    EXPECT_EQ(box("C901").asString(), QStringLiteral("MURCIA")) << "the taxpayer's defaults come again";
+    EXPECT_EQ(box("C901").asString(), QStringLiteral("MURCIA"))
+        << "the taxpayer's defaults come again";
     box("C802").clear();
     dm.QMaestro.post();
     EXPECT_EQ(box("C801").asInteger(), 0);
@@ -259,12 +279,15 @@ TEST_F(TDMM311Test, ThePrintAsksTheConditionsAndRunsTheTool) {
     EXPECT_EQ(asked[0].modelo, QStringLiteral("Modelo 311"));
     EXPECT_EQ(asked[0].contribuyente, name);
     EXPECT_EQ(asked[0].periodo, QStringLiteral("4T"));
-    EXPECT_EQ(QString::fromLatin1(readBytes(work("argumentos.txt"))).split(u'\n', Qt::SkipEmptyParts),
-              (QStringList{"/E:mod311.txt", "/P:mod311.pdf", "/C:S"}));
-    EXPECT_EQ(readBytes(work("visto.txt")), record) << "the print file is written before the tool runs";
+    EXPECT_EQ(
+        QString::fromLatin1(readBytes(work("argumentos.txt"))).split(u'\n', Qt::SkipEmptyParts),
+        (QStringList{"/E:mod311.txt", "/P:mod311.pdf", "/C:S"}));
+    EXPECT_EQ(readBytes(work("visto.txt")), record)
+        << "the print file is written before the tool runs";
     EXPECT_EQ(test.prompts.log(),
-              QStringList{QStringLiteral("information: Declaración creada en el fichero mod311.pdf para su "
-                                         "impresión\nY el fichero mod311.txt para presentación telemática")});
+              QStringList{QStringLiteral(
+                  "information: Declaración creada en el fichero mod311.pdf para su "
+                  "impresión\nY el fichero mod311.txt para presentación telemática")});
     const FileView view = viewFile(record);
     EXPECT_TRUE(view.recognized);
     EXPECT_EQ(view.faults, 0) << view.lines.join(u'\n').toStdString();

@@ -1,12 +1,9 @@
 // Model 347: the records field by field as the agency's design places them, and the
 // capture from the VAT register with its threshold, groupings and cash-basis amounts.
 #include "returns/informative/TDMM347.h"
-#include "M111Fixture.h"
-#include "config/AdminAccount.h"
+#include "InformativeFixture.h"
 #include "returns/FileViewer.h"
 #include "returns/periodic/FileCommand.h"
-#include "schema/AccountingDatabase.h"
-#include "schema/ScriptRunner.h"
 #include "util/UsageError.h"
 #include "util/Win1252.h"
 
@@ -43,29 +40,8 @@ INSERT INTO T_REGISTRO_IVA (EMPRESA, EJERCICIO, ASIENTO, FECHA, NOMBRE, CIF, TIP
 VALUES (7, 2018, 10, '2018-07-01', 'EXENTA', 'B30000055', 'S', '2', '4', '60000000', '40000006', 9000, 0, 0, 0);
 )");
 
-class TDMM347Test : public ::testing::Test {
+class TDMM347Test : public InformativeTest<TDMM347> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    // The books linked to taxpayer 12.
-    void libros() {
-        const QString path = test.work.file(QStringLiteral("libros.fdb"));
-        schema::createAccountingDatabase(path, config::adminParams());
-        db::Database books;
-        books.setDatabaseName(path);
-        books.setParams(config::adminParams());
-        books.open();
-        schema::runScript(books, kLibros, QStringLiteral("libros"));
-        books.close();
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(QStringLiteral(
-            "update T_CONTRIBUYENTES set FICHERO_CTBLE = :F where CONTRIBUYENTE = 12"));
-        s.setParam(QStringLiteral("F"), path);
-        s.execute();
-        test.main.TLocal.commit();
-    }
     // The declared parties by tax number.
     std::map<QString, std::map<QString, QString>> declarados() {
         std::map<QString, std::map<QString, QString>> todos;
@@ -78,28 +54,10 @@ protected:
                     d.field(QLatin1String(c)).variant().toString();
         return todos;
     }
-    void execute(const QString& sql) {
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(sql);
-        s.execute();
-        test.main.TLocal.commit();
-    }
-    static QByteArray lee(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static QString at(const QString& record, int first, int last) {
-        return record.mid(first - 1, last - first + 1);
-    }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM347 dm{test.main};
 };
 
 TEST_F(TDMM347Test, TheCaptureDeclaresWhoPassesTheThresholdQuarterByQuarter) {
-    libros();
+    libros(kLibros);
     dm.FijaDeclarante(12);
     ASSERT_TRUE(dm.CapturaContabilidad());
     const auto d = declarados();
@@ -314,7 +272,7 @@ TEST_F(TDMM347Test, TheFileIsCopiedUnderTheSurname) {
 
 // From the command line: captured from the books and filed, like the periodic returns.
 TEST_F(TDMM347Test, TheCommandLineFilesAYearWithoutAPeriod) {
-    libros();
+    libros(kLibros);
     EXPECT_EQ(FileCommand::parse({QStringLiteral("347"), QStringLiteral("--contribuyente"),
                                   QStringLiteral("12"), QStringLiteral("--captura")})
                   .run(test.main),

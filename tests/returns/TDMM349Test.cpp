@@ -1,13 +1,10 @@
 // Model 349: the records field by field as the agency's design places them, the cover file,
 // and the capture of a period's intra-community operations from the books.
 #include "returns/informative/TDMM349.h"
-#include "M111Fixture.h"
-#include "config/AdminAccount.h"
+#include "InformativeFixture.h"
 #include "returns/FileViewer.h"
 #include "returns/informative/Caratula.h"
 #include "returns/periodic/FileCommand.h"
-#include "schema/AccountingDatabase.h"
-#include "schema/ScriptRunner.h"
 #include "util/UsageError.h"
 #include "util/Win1252.h"
 
@@ -29,31 +26,8 @@ INSERT INTO T_REGISTRO_IVA (EMPRESA, EJERCICIO, ASIENTO, FECHA, NOMBRE, CIF, TIP
 VALUES (7, 2018, 5, '2018-01-15', 'ROSSI SPA', 'IT01234567897', 'S', '2', '4', '60000000', '40000001', 800);
 )");
 
-class TDMM349Test : public ::testing::Test {
+class TDMM349Test : public InformativeTest<TDMM349> {
 protected:
-    void SetUp() override {
-        QDir(drive.path()).mkdir(QStringLiteral("aeat"));
-        dm.DataModuleCreate();
-    }
-    void libros() {
-        const QString path = test.work.file(QStringLiteral("libros.fdb"));
-        schema::createAccountingDatabase(path, config::adminParams());
-        db::Database books;
-        books.setDatabaseName(path);
-        books.setParams(config::adminParams());
-        books.open();
-        schema::runScript(books, kLibros, QStringLiteral("libros"));
-        books.close();
-        execute(QStringLiteral(
-                    "update T_CONTRIBUYENTES set FICHERO_CTBLE = '%1' where CONTRIBUYENTE = 12")
-                    .arg(path));
-    }
-    void execute(const QString& sql) {
-        db::Statement s(test.main.Database, test.main.TLocal);
-        s.setSql(sql);
-        s.execute();
-        test.main.TLocal.commit();
-    }
     // Each operation as "country number key amount".
     QStringList operaciones() {
         QStringList todas;
@@ -67,22 +41,10 @@ protected:
                               o.field(QStringLiteral("DECLARADO")).asString());
         return todas;
     }
-    static QString at(const QString& record, int first, int last) {
-        return record.mid(first - 1, last - first + 1);
-    }
-    static QByteArray lee(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TempDir drive;
-    ScopedEnv driveC{"TRIBUTRA_DRIVE_C", drive.path().toLocal8Bit()};
-    TestMain test{kTaxpayers};
-    TDMM349 dm{test.main};
 };
 
 TEST_F(TDMM349Test, TheCaptureTakesThePeriodsOperationsWithTheirCountries) {
-    libros();
+    libros(kLibros);
     dm.FijaDeclaracion(12, QStringLiteral("1T"));
     ASSERT_TRUE(dm.CapturaContabilidad());
     EXPECT_EQ(operaciones(),
@@ -225,12 +187,13 @@ TEST_F(TDMM349Test, TheFileAndItsCoverStayInTheWorkingFolder) {
 }
 
 TEST_F(TDMM349Test, TheCommandLineFilesAPeriod) {
-    libros();
+    libros(kLibros);
     EXPECT_EQ(FileCommand::parse({QStringLiteral("349"), QStringLiteral("--contribuyente"),
                                   QStringLiteral("12"), QStringLiteral("--periodo"),
                                   QStringLiteral("1T"), QStringLiteral("--captura")})
                   .run(test.main),
-              0);
+              0)
+        << test.prompts.log().join(u'\n').toStdString();
     const FileView vista = viewFile(lee(test.work.file(QStringLiteral("mod349.txt"))));
     EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
     EXPECT_EQ(vista.lines.filter(QStringLiteral("registro de operación")).size(), 3);

@@ -1,8 +1,8 @@
 // What lives in model 111's form: where the focus goes, the complementary mode, and the
 // road of a user from a new record to the written file.
 #include "returns/periodic/TFMM111.h"
-#include "ReturnFormTest.h"
 #include "QtPrinters.h"
+#include "ReturnFormTest.h"
 #include "db/Statement.h"
 #include "framework/DBEdit.h"
 #include "framework/DataModules.h"

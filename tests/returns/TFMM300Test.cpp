@@ -57,7 +57,8 @@ TEST_F(TFMM300Test, TheFourthQuartersNavigatorAddsOneRowOnItsQuarterOnly) {
     start(1); // 1T
     form.NavDetalle->button(Button::Insert)->click();
     ASSERT_FALSE(test.prompts.log().isEmpty());
-    EXPECT_TRUE(test.prompts.log().last().contains(QStringLiteral("Información solo para el 4º TRIMESTRE")))
+    EXPECT_TRUE(
+        test.prompts.log().last().contains(QStringLiteral("Información solo para el 4º TRIMESTRE")))
         << test.prompts.log().last().toStdString();
     form.NavMain->BtnClick(Button::Cancel);
 
@@ -73,9 +74,11 @@ TEST_F(TFMM300Test, TheFourthQuartersNavigatorAddsOneRowOnItsQuarterOnly) {
     ASSERT_EQ(detail.recordCount(), 1);
 
     form.btTelematica->click();
-    EXPECT_TRUE(test.prompts.log().last().startsWith(QStringLiteral("information: Declaración grabada")))
+    EXPECT_TRUE(
+        test.prompts.log().last().startsWith(QStringLiteral("information: Declaración grabada")))
         << test.prompts.log().last().toStdString();
-    EXPECT_TRUE(QFile::exists(drive.file(QStringLiteral("aeat/303_2018/GARCIA  DE LA FUENTE_4T.303"))));
+    EXPECT_TRUE(
+        QFile::exists(drive.file(QStringLiteral("aeat/303_2018/GARCIA  DE LA FUENTE_4T.303"))));
 }
 
 } // namespace
