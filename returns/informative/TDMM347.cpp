@@ -210,6 +210,11 @@ TDMM347::TDMM347(TDMMain& main)
             .setAsFloat(suma(QDeclarados, kTransmisiones));
     });
     QInmuebles.onNewRecord.add([this](db::DataSet&) { nuevoInmueble(); });
+    // Only a premises in Spain with a cadastral reference keeps one.
+    QInmuebles.onFieldChange({QStringLiteral("SITUACION")}, [this](db::Field& f) {
+        if (f.asInteger() != 1 && f.asInteger() != 2)
+            QInmuebles.field(QStringLiteral("CATASTRO")).clear();
+    });
     QInmuebles.beforePost.add([this](db::DataSet&) {
         if (QInmuebles.field(kOrden).asInteger() == 0)
             QInmuebles.field(kOrden).setAsInteger(numero(QStringLiteral("pa_mod347_orden_inm")));

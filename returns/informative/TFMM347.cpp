@@ -41,6 +41,13 @@ TFMM347::TFMM347(FormManager& manager)
     btDeclarados = lista(QStringLiteral("Declarados"), dm().QDeclarados, declarados(), false);
     // The premises are read again each time they are shown.
     btInmuebles = lista(QStringLiteral("Inmuebles"), dm().QInmuebles, inmuebles(), true);
+    // What the row holds opens or closes the boxes that depend on it.
+    for (db::DataSet* ds : {&dm().QDeclarados, &dm().QInmuebles}) {
+        connect(ds, &db::DataSet::fieldChanged, this, [this] { ajustaCampos(); });
+        connect(ds, &db::DataSet::currentChanged, this, [this] { ajustaCampos(); });
+        connect(ds, &db::DataSet::stateChanged, this, [this] { ajustaCampos(); });
+    }
+    ajustaCampos();
     resize(1040, 690);
 }
 
@@ -77,14 +84,14 @@ QWidget* TFMM347::declarados() {
                           QStringLiteral("PROVINCIA"),
                           QStringLiteral("TITULO"),
                           {}}));
-    auto* pais = new TDBEDITFIND(ds, QStringLiteral("PAIS"), prompts(),
-                                 {QStringLiteral("T_PAISES_STD"),
-                                  {QStringLiteral("PAIS"), QStringLiteral("NOMBRE")},
-                                  QStringLiteral("PAIS"),
-                                  QStringLiteral("NOMBRE"),
-                                  {}});
-    pais->setToolTip(QStringLiteral("Sólo con la provincia 99 (extranjero)"));
-    fila(2, 2, QStringLiteral("País"), pais);
+    EPais = new TDBEDITFIND(ds, QStringLiteral("PAIS"), prompts(),
+                            {QStringLiteral("T_PAISES_STD"),
+                             {QStringLiteral("PAIS"), QStringLiteral("NOMBRE")},
+                             QStringLiteral("PAIS"),
+                             QStringLiteral("NOMBRE"),
+                             {}});
+    EPais->setToolTip(QStringLiteral("Sólo con la provincia 99 (extranjero)"));
+    fila(2, 2, QStringLiteral("País"), EPais);
     fila(3, 0, QStringLiteral("Clave"),
          new TDBComboBoxVC(ds, QStringLiteral("CLAVE"), prompts(), kClaves,
                            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
@@ -97,7 +104,8 @@ QWidget* TFMM347::declarados() {
         fila(4 + t, 2, QStringLiteral("Transmisiones inmuebles %1º T.").arg(t + 1),
              edit(transmisiones[t]));
     }
-    fila(8, 0, QStringLiteral("Importe anual"), edit("IMPORTE"));
+    EImporte = edit("IMPORTE");
+    fila(8, 0, QStringLiteral("Importe anual"), EImporte);
     auto* transmisionesTotal = edit("RECIBOTRANSMISIONES");
     transmisionesTotal->setLocked(true);
     fila(8, 2, QStringLiteral("Importe transmisiones"), transmisionesTotal);
@@ -108,7 +116,8 @@ QWidget* TFMM347::declarados() {
                            {QString(), QStringLiteral("Operación seguro"),
                             QStringLiteral("Arrendto. local negocio")},
                            {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
-    fila(10, 2, QStringLiteral("Importe criterio de caja"), edit("IMPORTECC"));
+    EImporteCC = edit("IMPORTECC");
+    fila(10, 2, QStringLiteral("Importe criterio de caja"), EImporteCC);
     auto* marcas = new QHBoxLayout;
     marcas->addWidget(new DBCheckBox(QStringLiteral("Operacion IVA de caja"), ds,
                                      QStringLiteral("CC"), prompts()));
@@ -176,7 +185,8 @@ QWidget* TFMM347::inmuebles() {
               QStringLiteral("Inmueble en el extranjero")},
              {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
               QStringLiteral("4")}));
-    fila(3, 0, QStringLiteral("Referencia catastral"), edit("CATASTRO"));
+    ECatastro = edit("CATASTRO");
+    fila(3, 0, QStringLiteral("Referencia catastral"), ECatastro);
     fila(3, 2, QStringLiteral("Siglas"),
          new TDBEDITFIND(ds, QStringLiteral("SIGLAS"), prompts(),
                          {QStringLiteral("T_SIGLAS"),
@@ -233,4 +243,23 @@ QWidget* TFMM347::inmuebles() {
     (new QVBoxLayout(tabla))->addWidget(DBGInmuebles);
     paginas->addTab(tabla, QStringLiteral("&Tabla"));
     return paginas;
+}
+
+// The country only for a party abroad, tinted otherwise; the annual and cash-basis amounts
+// typed only for a cash-basis party (else the quarters make them); the cadastral reference
+// only for a premises with one.
+void TFMM347::ajustaCampos() {
+    db::DataSet& d = dm().QDeclarados;
+    const bool extranjero = d.active() && d.field(QStringLiteral("PROVINCIA")).asString() == u"99";
+    EPais->setEnabled(extranjero);
+    QPalette tinte = EPais->palette();
+    tinte.setColor(QPalette::Base, extranjero ? palette().color(QPalette::Base)
+                                              : palette().color(QPalette::ToolTipBase));
+    EPais->setPalette(tinte);
+    const bool caja = d.active() && d.field(QStringLiteral("CC")).asInteger() == 1;
+    EImporte->setLocked(!caja);
+    EImporteCC->setLocked(!caja);
+    db::DataSet& i = dm().QInmuebles;
+    const int situacion = i.active() ? i.field(QStringLiteral("SITUACION")).asInteger() : 0;
+    ECatastro->setEnabled(situacion == 1 || situacion == 2);
 }

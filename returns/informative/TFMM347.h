@@ -2,6 +2,7 @@
 
 #include "returns/informative/InformativeReturnForm.h"
 
+class DBEdit;
 class TDBGridOrder;
 class TDMM347;
 
@@ -18,8 +19,13 @@ public:
     QToolButton* btInmuebles;
     TDBGridOrder* DBGDeclarados;
     TDBGridOrder* DBGInmuebles;
+    TDBEDITFIND* EPais;
+    DBEdit* EImporte;
+    DBEdit* EImporteCC;
+    DBEdit* ECatastro;
 
 private:
     QWidget* declarados();
+    void ajustaCampos();
     QWidget* inmuebles();
 };

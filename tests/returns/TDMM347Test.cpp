@@ -132,6 +132,9 @@ TEST_F(TDMM347Test, TheRecordsHoldEveryFieldWhereTheAgencyReadsIt) {
     i.field(QStringLiteral("NIF")).setAsString(QStringLiteral("B30000077"));
     i.field(QStringLiteral("ARRENDATARIO")).setAsString(QStringLiteral("INQUILINO SL"));
     i.field(QStringLiteral("IMPORTE")).setAsFloat(6000);
+    i.field(QStringLiteral("CATASTRO")).setAsString(QStringLiteral("OTRA"));
+    i.field(QStringLiteral("SITUACION")).setAsInteger(3);
+    EXPECT_TRUE(i.field(QStringLiteral("CATASTRO")).isNull()) << "no reference without one";
     i.field(QStringLiteral("SITUACION")).setAsInteger(1);
     i.field(QStringLiteral("CATASTRO")).setAsString(QStringLiteral("1234567AB1234C0001XY"));
     i.field(QStringLiteral("SIGLAS")).setAsString(QStringLiteral("AV"));

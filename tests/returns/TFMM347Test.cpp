@@ -2,6 +2,7 @@
 // with its quarters, the lists switched, the file written.
 #include "returns/informative/TFMM347.h"
 #include "ReturnFormTest.h"
+#include "framework/DBEdit.h"
 #include "framework/TDBEDITFIND.h"
 #include "framework/TDBNavigatorVC.h"
 #include "returns/informative/TDMM347.h"
@@ -36,6 +37,18 @@ TEST_F(TFMM347Test, FromTheTaxpayerToTheFile) {
     type(declarado("PRIMERO"), QStringLiteral("1000.5"));
     type(declarado("SEGUNDO"), QStringLiteral("2500"));
     EXPECT_EQ(declarado("IMPORTE")->text(), QStringLiteral("3.500,50"));
+    // The quarters make the annual amount; a country only for a party abroad.
+    EXPECT_TRUE(form.EImporte->isReadOnly());
+    EXPECT_FALSE(form.EPais->isEnabled());
+    declarado("PROVINCIA")->setFocus();
+    declarado("PROVINCIA")->selectAll(); // over the office's province
+    type(declarado("PROVINCIA"), QStringLiteral("99"));
+    EXPECT_TRUE(form.EPais->isEnabled());
+    form.dm().QDeclarados.field(QStringLiteral("CC")).setAsInteger(1);
+    EXPECT_FALSE(form.EImporte->isReadOnly()) << "a cash-basis party's amount is typed";
+    form.dm().QDeclarados.field(QStringLiteral("CC")).setAsInteger(0);
+    form.dm().QDeclarados.field(QStringLiteral("PROVINCIA")).setAsString(QStringLiteral("30"));
+    EXPECT_FALSE(form.EPais->isEnabled());
     form.NavDetalle->button(Button::Post)->click();
     EXPECT_EQ(form.dm().QDeclarados.field(QStringLiteral("ORDEN")).asInteger(), 1);
 
