@@ -29,8 +29,11 @@ SampleInvoice SampleInvoice::draw(const SampleOperation& operation, const Sample
     SampleInvoice invoice;
     invoice.operation = &operation;
     invoice.party = &party;
+    // An exact base draws nothing, so that the invoices after it stay as they were.
     auto amount = [&] {
-        return random.between(qint64(operation.minEuros) * 100, qint64(operation.maxEuros) * 100);
+        return operation.exactCents ? operation.exactCents
+                                    : random.between(qint64(operation.minEuros) * 100,
+                                                     qint64(operation.maxEuros) * 100);
     };
     if (operation.rateSlots.empty())
         invoice.exempt = amount();

@@ -44,6 +44,7 @@ SampleProfile company() {
         {"46500002", "GOMEZ NAVARRO PEDRO", nifOf(20234567), "46020"},
         {"46500003", "TORRES MOLINA LUCIA", nifOf(20345678), "46100"},
         {"41000005", "REFORMAS INDUSTRIALES DEL TURIA SL", cifOf(u'B', 4622113), "46980"},
+        {"41000006", "ASESORIA LABORAL DEL SEGURA SL", cifOf(u'B', 3045678), "30008"},
     };
     p.drawn = {
         {0, u'R', u'0', u'9', kSales, 500, 6000, {1}, false, 0, {}, 8},
@@ -63,13 +64,15 @@ SampleProfile company() {
         {9, u'S', u'0', u'4', kFees, 300, 300, {1}, false, kFeeRate, kFeesWithheld, 1},
         {11, u'S', u'0', u'4', kSupplies, 150, 400, {1}, false, 0, {}, 1},
     };
+    // The labour adviser's yearly fee comes to exactly 3.005,06 with its VAT: the operations
+    // declared with a third party must exceed that, so it stays out of model 347.
+    p.yearly = {{6, {16, u'S', u'0', u'4', kOtherServices, 0, 0, {1}, false, 0, {}, 1, 248352}}};
     p.employees = {{12, 1800, 120}, {13, 2100, 150}, {14, 1400, 80}};
     // Furniture, equipment, a van and stock, financed by capital, reserves and loans.
-    p.opening = {{"21600000", euros(8000)},   {"21700000", euros(12000)},
-                 {"21800000", euros(20000)},  {"30000000", euros(15000)},
-                 {"57200000", euros(40000)},  {"10000000", -euros(60000)},
-                 {"11300000", -euros(5000)},  {"17000000", -euros(25000)},
-                 {"52000000", -euros(5000)}};
+    p.opening = {
+        {"21600000", euros(8000)},  {"21700000", euros(12000)},  {"21800000", euros(20000)},
+        {"30000000", euros(15000)}, {"57200000", euros(40000)},  {"10000000", -euros(60000)},
+        {"11300000", -euros(5000)}, {"17000000", -euros(25000)}, {"52000000", -euros(5000)}};
     return p;
 }
 
@@ -100,7 +103,8 @@ SampleProfile selfEmployed() {
         {6, u'S', u'0', u'4', kSupplies, 60, 120, {1}, false, 0, {}, 1},
     };
     // A van in August: the third quarter's VAT is a credit carried to the fourth.
-    p.yearly = {{8, {8, u'S', u'4', u'4', QStringLiteral("21800000"), 32000, 32000, {1}}}};
+    p.yearly = {
+        {8, {8, u'S', u'4', u'4', QStringLiteral("21800000"), 32000, 32000, {1}, false, 0, {}, 1}}};
     p.employees = {{7, 1100, 20}};
     p.opening = {{"21700000", euros(3000)}, {"57200000", euros(9000)}, {"10000000", -euros(12000)}};
     return p;

@@ -30,7 +30,8 @@ struct SampleOperation {
     bool surcharge = false;
     int withholdingTenths = 0; // of a per cent: 150 is 15 %
     QString withholdingAccount;
-    int weight = 1; // how often it is drawn, against the others
+    int weight = 1;        // how often it is drawn, against the others
+    qint64 exactCents = 0; // a base of exactly these cents instead of a drawn one
 };
 
 struct SampleEmployee {
@@ -44,8 +45,8 @@ struct SampleProfile {
     QString name;
     bool person = false; // results and taxes borne go to the owner
     std::vector<SampleParty> parties;
-    std::vector<SampleOperation> drawn;   // drawn invoicesPerMonth times a month
-    std::vector<SampleOperation> monthly; // once every month
+    std::vector<SampleOperation> drawn;                  // drawn invoicesPerMonth times a month
+    std::vector<SampleOperation> monthly;                // once every month
     std::vector<std::pair<int, SampleOperation>> yearly; // once a year, in that month
     std::vector<SampleEmployee> employees;
     std::vector<std::pair<QString, qint64>> opening; // the first year's, cents, debit positive

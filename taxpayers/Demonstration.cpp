@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "schema/AccountingSample.h"
 #include "schema/SystemDatabase.h"
+#include "schema/TaxNumber.h"
 #include "util/Error.h"
 #include "util/UUtiles.h"
 
@@ -44,8 +45,8 @@ const DemoTaxpayer kTaxpayers[] = {
     {4, "27456789N", "LOPEZ RUIZ", "CARMEN", "DE LA PAZ", "30800", "LORCA", "MURCIA", "30602",
      "CARMEN LOPEZ RUIZ", "TITULAR", nullptr, Kind::Company},
     // A company whose books are kept elsewhere: its corporate-tax instalments are typed.
-    {5, "A30654321", "CONSTRUCCIONES MAR MENOR SA", "", "GRAN VIA", "30730", "SAN JAVIER",
-     "MURCIA", "30600", "LUIS GARCIA PEREZ", "ADMINISTRADOR", nullptr, Kind::Company},
+    {5, "A30654321", "CONSTRUCCIONES MAR MENOR SA", "", "GRAN VIA", "30730", "SAN JAVIER", "MURCIA",
+     "30600", "LUIS GARCIA PEREZ", "ADMINISTRADOR", nullptr, Kind::Company},
 };
 
 // A few activity headings, key character first, for the VAT return's heading look-ups; the
@@ -67,6 +68,24 @@ const char* const kAnnualAccounts[] = {
     "insert into SOLICITUD (EMPRESA, TOMO, FOLIO, HOJA, PRESENTADOR, DNI, DOMICILIO, CODPOSTAL, "
     "MUNICIPIO, IDPROVINCIA, TELEFONO) values (1, 2345, 112, 54321, 'ANTONIO GOMEZ SOLER', "
     "'22334455Y', 'CL DEL CARMEN 12', '30002', 'MURCIA', 30, '968000000')",
+};
+
+// What the informative returns are given by hand: the landlord's premises let to its first
+// tenant, and a correction of last year's acquisitions from France in the company's
+// intra-community statement.
+const char* const kInformativas[] = {
+    "insert into T_MOD347 (DECLARANTE, PERSONA, FIRMANTE, CARGO, FECHA, TIPO, PRESENTACION) "
+    "values (3, 'JOSE SANCHEZ PUJANTE', 'JOSE SANCHEZ PUJANTE', 'TITULAR', '2018-12-31', 0, '2')",
+    "insert into T_MOD347_INM (DECLARANTE, ORDEN, NIF, REPRESENTANTE, ARRENDATARIO, IMPORTE, "
+    "CATASTRO, PROVINCIA, MUNICIPIO, SIGLAS, SITUACION, NOMBREVIA, NUMCASA, PISO, CODMUNICIPIO, "
+    "CODPOSTAL) values (3, 1, :NIF, 0, 'ASESORES REUNIDOS DEL TURIA SL', 17424, "
+    "'3016101XG7631N0001PQ', '30', 'CARTAGENA', 'CL', 1, 'MAYOR', '12', '1', '0161', '30201')",
+    "insert into T_MOD349 (DECLARANTE, PERIODO, PERSONA, FIRMANTE, CARGO, FECHA, TIPO, "
+    "PRESENTACION) values (1, '0A', 'ANTONIO GOMEZ SOLER', 'ANTONIO GOMEZ SOLER', "
+    "'ADMINISTRADOR', '2018-12-31', 0, '1')",
+    "insert into T_MOD349_RT (DECLARANTE, PERIODO, ORDEN, PAIS, NIF, DECLARADO, CLAVE, EJERCICIO, "
+    "PER_ANT, IMPORTE, IMPORTE_ANT) values (1, '0A', 1, 'FR', '40303265045', "
+    "'FOURNITURES DUPONT SARL', 'A', 2017, '4T', 1250, 1000)",
 };
 
 } // namespace
@@ -102,15 +121,16 @@ void Demonstration::addRegister() const {
     database.open();
     db::Transaction transaction(database);
     db::Statement insert(database, transaction);
-    insert.setSql(QStringLiteral("insert into T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, "
-                                 "NOMBRE, SIGLAS, DOMICILIO, NUMERO, COD_POSTAL, "
-                                 "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
-                                 "PARTICIPACION, CUENTA_PF, ADMINISTRACION, "
-                                 "SIN_ACTIVIDAD, FIRMANTE, CARGO, PERSONA, IBAN) values (:CONTRIBUYENTE, "
-                                 ":NIF, :APELLIDOS, :NOMBRE, 'CL', :DOMICILIO, "
-                                 "'12', :COD_POSTAL, :MUNICIPIO, :PROVINCIA, '968000000', 2, :CCC, "
-                                 ":FICHERO_CTBLE, 100, :CUENTA_PF, "
-                                 ":ADMINISTRACION, 0, :FIRMANTE, :CARGO, :PERSONA, :IBAN)"));
+    insert.setSql(
+        QStringLiteral("insert into T_CONTRIBUYENTES (CONTRIBUYENTE, NIF, APELLIDOS, "
+                       "NOMBRE, SIGLAS, DOMICILIO, NUMERO, COD_POSTAL, "
+                       "MUNICIPIO, PROVINCIA, TELEFONO, FP, CCC, FICHERO_CTBLE, "
+                       "PARTICIPACION, CUENTA_PF, ADMINISTRACION, "
+                       "SIN_ACTIVIDAD, FIRMANTE, CARGO, PERSONA, IBAN) values (:CONTRIBUYENTE, "
+                       ":NIF, :APELLIDOS, :NOMBRE, 'CL', :DOMICILIO, "
+                       "'12', :COD_POSTAL, :MUNICIPIO, :PROVINCIA, '968000000', 2, :CCC, "
+                       ":FICHERO_CTBLE, 100, :CUENTA_PF, "
+                       ":ADMINISTRACION, 0, :FIRMANTE, :CARGO, :PERSONA, :IBAN)"));
     for (const DemoTaxpayer& t : kTaxpayers) {
         const QString ccc = QStringLiteral("2100041845020005%1").arg(t.number, 4, 10, QChar(u'0'));
         insert.setParam(QStringLiteral("CONTRIBUYENTE"), t.number);
@@ -137,7 +157,8 @@ void Demonstration::addRegister() const {
         insert.setParam(QStringLiteral("CARGO"), QString::fromLatin1(t.position));
         insert.execute();
     }
-    insert.setSql(QStringLiteral("insert into T_EPIGRAFES (EPIGRAFE, TITULO) values (:EPIGRAFE, :TITULO)"));
+    insert.setSql(
+        QStringLiteral("insert into T_EPIGRAFES (EPIGRAFE, TITULO) values (:EPIGRAFE, :TITULO)"));
     for (const auto& [heading, title] : kHeadings) {
         insert.setParam(QStringLiteral("EPIGRAFE"), QString::fromLatin1(heading));
         insert.setParam(QStringLiteral("TITULO"), QString::fromLatin1(title));
@@ -146,6 +167,12 @@ void Demonstration::addRegister() const {
     // The company's annual accounts are ready to be prepared and deposited.
     for (const char* sql : kAnnualAccounts) {
         insert.setSql(QString::fromUtf8(sql));
+        insert.execute();
+    }
+    for (const char* sql : kInformativas) {
+        insert.setSql(QString::fromUtf8(sql));
+        if (insert.hasParam(QStringLiteral("NIF")))
+            insert.setParam(QStringLiteral("NIF"), schema::cifOf(u'B', 4655667)); // the tenant's
         insert.execute();
     }
     MemoriaEjemplo::inserta(database, transaction, 1);

@@ -12,10 +12,15 @@
 #include "memoria/MemoriaEjemplo.h"
 #include "memoria/SustituyeFormulas.h"
 #include "memoria/TDMMemorias.h"
+#include "returns/FileViewer.h"
+#include "returns/informative/TDMM347.h"
+#include "returns/informative/TDMM349.h"
 #include "returns/periodic/TDMM130.h"
 #include "returns/periodic/TDMM300.h"
 #include "richtext/Rtf.h"
+#include "schema/TaxNumber.h"
 #include "util/Cents.h"
+#include "util/Win1252.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -272,6 +277,61 @@ TEST_F(DemonstrationOffice, ItsSampleMemoriaCalculatedForTheCompanyAgreesWithIts
     SustituyeFormulas(capitulo, [&](int n) { return dm.TextoFormula(n); });
     EXPECT_TRUE(capitulo.toPlainText().contains(QStringLiteral("     60000,00")));
     EXPECT_FALSE(capitulo.toPlainText().contains(u'['));
+    EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
+}
+
+// The informative returns have something to declare: parties above the threshold both ways,
+// the adviser billed exactly 3.005,06 left out, the landlord's premises, intra-community
+// deliveries and acquisitions in more than one quarter, and a correction of last year.
+TEST_F(DemonstrationOffice, ItsBooksGiveTheInformativeReturnsSomethingToDeclare) {
+    TDMM347 m347(main);
+    m347.DataModuleCreate();
+    m347.FijaDeclarante(1);
+    m347.QMaestro.post();
+    ASSERT_TRUE(m347.CapturaContabilidad());
+    std::set<QString> claves;
+    for (m347.QDeclarados.first(); !m347.QDeclarados.eof(); m347.QDeclarados.next()) {
+        claves.insert(m347.QDeclarados.field(QStringLiteral("CLAVE")).asString());
+        EXPECT_GT(util::cents(m347.QDeclarados.field(QStringLiteral("IMPORTE")).asFloat()), 300506);
+        EXPECT_NE(m347.QDeclarados.field(QStringLiteral("NIF")).asString(),
+                  schema::cifOf(u'B', 3045678));
+    }
+    EXPECT_EQ(claves, (std::set<QString>{QStringLiteral("A"), QStringLiteral("B")}));
+    db::Statement justo(main.Database, main.TLocal);
+    justo.setSql(QStringLiteral(
+        "select IMPORTE from T_REGISTRO_IVA where DECLARANTE = 1 and NIF_DECLARADO = :NIF"));
+    justo.setParam(QStringLiteral("NIF"), schema::cifOf(u'B', 3045678));
+    justo.execute();
+    ASSERT_FALSE(justo.eof()) << "the adviser was captured";
+    EXPECT_EQ(util::cents(justo.field(0).asFloat()), 300506);
+    justo.close();
+    EXPECT_EQ(viewFile(util::toWin1252(m347.ComponeFichero())).faults, 0);
+
+    m347.FijaDeclarante(3);
+    EXPECT_EQ(m347.QInmuebles.recordCount(), 1) << "the landlord's premises";
+    EXPECT_TRUE(m347.ComponeFichero().contains(QStringLiteral("ASESORES REUNIDOS DEL TURIA SL")));
+
+    TDMM349 m349(main);
+    m349.DataModuleCreate();
+    std::map<QString, int> trimestres; // by key, the quarters that have it
+    for (const char* trimestre : {"1T", "2T", "3T", "4T"}) {
+        SCOPED_TRACE(trimestre);
+        m349.FijaDeclaracion(1, QString::fromLatin1(trimestre));
+        m349.QMaestro.post();
+        ASSERT_TRUE(m349.CapturaContabilidad());
+        std::set<QString> operaciones;
+        for (m349.QOperaciones.first(); !m349.QOperaciones.eof(); m349.QOperaciones.next())
+            operaciones.insert(m349.QOperaciones.field(QStringLiteral("CLAVE")).asString());
+        for (const QString& clave : operaciones)
+            ++trimestres[clave];
+    }
+    EXPECT_GE(trimestres[QStringLiteral("E")], 2) << "deliveries";
+    EXPECT_GE(trimestres[QStringLiteral("A")], 2) << "acquisitions";
+    m349.FijaDeclaracion(1, QStringLiteral("0A"));
+    EXPECT_EQ(m349.QRectificaciones.recordCount(), 1) << "last year's correction";
+    const FileView vista = viewFile(util::toWin1252(m349.ComponeFichero()));
+    EXPECT_EQ(vista.faults, 0) << vista.lines.join(u'\n').toStdString();
+    EXPECT_EQ(vista.lines.filter(QStringLiteral("registro de rectificación")).size(), 1);
     EXPECT_TRUE(prompts.log().isEmpty()) << prompts.log().join(u'\n').toStdString();
 }
 
