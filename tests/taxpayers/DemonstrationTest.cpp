@@ -305,6 +305,22 @@ TEST_F(DemonstrationOffice, ItsBooksGiveTheInformativeReturnsSomethingToDeclare)
     ASSERT_FALSE(justo.eof()) << "the adviser was captured";
     EXPECT_EQ(util::cents(justo.field(0).asFloat()), 300506);
     justo.close();
+    // The working rows add up to the register's invoices the declaration takes.
+    justo.setSql(
+        QStringLiteral("select sum(IMPORTE + IMPORTECC) from T_REGISTRO_IVA where DECLARANTE = 1"));
+    justo.execute();
+    const qint64 capturado = util::cents(justo.field(0).asFloat());
+    justo.close();
+    ASSERT_TRUE(main.AbreContabilidad(1));
+    db::Statement registro(main.DBConta, main.TConta);
+    registro.setSql(QStringLiteral(
+        "select sum(BASE0+BASE1+BASE2+BASE3+IVA1+IVA2+IVA3+IVA_REC1+IVA_REC2+IVA_REC3) "
+        "from T_REGISTRO_IVA r join T_PARAMETROS p on p.EMPRESA = r.EMPRESA and p.EJERCICIO = 2018 "
+        "where r.EJERCICIO = 2018 and not ((TIPOREGISTRO = 'S' and TIPOIVA in ('2', '6')) or "
+        "(TIPOREGISTRO = 'R' and TIPOIVA in ('5', '6')))"));
+    registro.execute();
+    EXPECT_NEAR(double(capturado), double(util::cents(registro.field(0).asFloat())), 1.0);
+    registro.close();
     EXPECT_EQ(viewFile(util::toWin1252(m347.ComponeFichero())).faults, 0);
 
     m347.FijaDeclarante(3);
