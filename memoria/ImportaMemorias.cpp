@@ -90,7 +90,8 @@ void ImportaMemorias::copia(db::Statement& fuente, const QString& tabla, bool co
         if (main_.TLocal.active())
             main_.TLocal.rollback();
         throw tributra::Error(
-            QStringLiteral("La importación se detiene en la tabla %1; las anteriores quedan importadas")
+            QStringLiteral(
+                "La importación se detiene en la tabla %1; las anteriores quedan importadas")
                 .arg(tabla),
             e.message());
     }

@@ -152,6 +152,12 @@ int TDMMemorias::numero(const QString& procedimiento, const QVariantList& parame
     return n;
 }
 
+QString TDMMemorias::NumeroYTitulo(const db::DataSet& filas, const QString& numero) {
+    const db::Field* n = filas.findField(numero);
+    const db::Field* t = filas.findField(QStringLiteral("TITULO"));
+    return (n ? n->asString() : QString()) + QStringLiteral("  ") + (t ? t->asString() : QString());
+}
+
 QString TDMMemorias::Marcador(int numero) {
     return QStringLiteral("[Formula ") + UUtiles::CerosIzquierda(QString::number(numero), 3) + u']';
 }

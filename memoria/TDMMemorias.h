@@ -50,6 +50,8 @@ public:
     QString TextoFormula(int numero);
     // "[Formula 007]": how a chapter's text names formula 7.
     static QString Marcador(int numero);
+    // A memoria, chapter or formula as the windows name it: its number and its title.
+    static QString NumeroYTitulo(const db::DataSet& filas, const QString& numero);
 
 private:
     // One chapter's formulas evaluated and posted in number order; the accounting database

@@ -19,15 +19,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-QString numeroYNombre(db::DataSet& ds, const QString& numero) {
-    return ds.field(numero).asString() + QStringLiteral("  ") +
-           ds.field(QStringLiteral("TITULO")).asString();
-}
-
-} // namespace
-
 TFMMemorias::TFMMemorias(FormManager& manager)
     : TFMBase(manager, manager.modules().CreaModuloDatos<TDMMemorias>(), QStringLiteral("MEMORIA"),
               QStringLiteral("TITULO")) {
@@ -96,8 +87,8 @@ void TFMMemorias::DBCapitulosEditButtonClick() {
     if (capitulo.recordCount() == 0)
         return;
     TMainForm editor(dm(), this);
-    editor.LMemoria->setText(numeroYNombre(dm().QMaestro, QStringLiteral("MEMORIA")));
-    editor.LCapitulo->setText(numeroYNombre(capitulo, QStringLiteral("CAPITULO")));
+    editor.LMemoria->setText(TDMMemorias::NumeroYTitulo(dm().QMaestro, QStringLiteral("MEMORIA")));
+    editor.LCapitulo->setText(TDMMemorias::NumeroYTitulo(capitulo, QStringLiteral("CAPITULO")));
     editor.carga(capitulo.field(QStringLiteral("TEXTO")).asBytes());
     if (editor.exec() != QDialog::Accepted || !editor.modificado())
         return;

@@ -18,12 +18,6 @@ QLineEdit* soloLectura(const QString& texto) {
     return e;
 }
 
-QString numeroYNombre(const db::DataSet& ds, const char* numero) {
-    const db::Field* n = ds.findField(QLatin1String(numero));
-    const db::Field* t = ds.findField(QStringLiteral("TITULO"));
-    return (n ? n->asString() : QString()) + u' ' + (t ? t->asString() : QString());
-}
-
 // Digits, the decimal comma (a typed point becomes one), the minus and backspace.
 class FiltroImporte : public QObject {
 public:
@@ -56,9 +50,12 @@ TdlgFManual::TdlgFManual(TDMMemorias& dm, double guardado, QWidget* parent) : QD
         EImporte->setText(QStringLiteral("0"));
     EImporte->installEventFilter(new FiltroImporte(EImporte));
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Memoría"), soloLectura(numeroYNombre(dm.QMaestro, "MEMORIA")));
-    form->addRow(QStringLiteral("Capítulo"), soloLectura(numeroYNombre(dm.QCapitulos, "CAPITULO")));
-    form->addRow(QStringLiteral("Formula"), soloLectura(numeroYNombre(dm.QFormulas, "FORMULA")));
+    form->addRow(QStringLiteral("Memoría"),
+                 soloLectura(TDMMemorias::NumeroYTitulo(dm.QMaestro, QStringLiteral("MEMORIA"))));
+    form->addRow(QStringLiteral("Capítulo"), soloLectura(TDMMemorias::NumeroYTitulo(
+                                                 dm.QCapitulos, QStringLiteral("CAPITULO"))));
+    form->addRow(QStringLiteral("Formula"),
+                 soloLectura(TDMMemorias::NumeroYTitulo(dm.QFormulas, QStringLiteral("FORMULA"))));
     form->addRow(QStringLiteral("Importe "), EImporte);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
